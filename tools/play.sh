@@ -1,0 +1,4 @@
+#!/bin/sh
+# Starts the game in its window.
+exe="$1"
+exec "$exe"

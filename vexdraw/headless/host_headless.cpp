@@ -1,0 +1,137 @@
+#include "host_headless.h"
+
+#include "host.h"
+#include "key_script.h"
+#include "vx_internal.h"
+
+#include <ctime>
+#include <deque>
+#include <vector>
+
+namespace {
+
+int alive = 0;
+int win_x = 100, win_y = 100;
+int console_x = 0, console_y = 0;
+
+std::FILE *script_file = nullptr;
+std::string script_text;   // what is left of a script given as text
+size_t script_line_no = 0;
+std::deque<VxScriptEvent> events;
+
+// Reads one line of any length; false at the end of the script.
+bool next_line(std::string &line) {
+    line.clear();
+    if (script_file) {
+        int c;
+        while ((c = std::fgetc(script_file)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
+        if (c == EOF && line.empty()) return false;
+    } else {
+        if (script_text.empty()) return false;
+        size_t nl = script_text.find('\n');
+        line = script_text.substr(0, nl);
+        script_text.erase(0, nl == std::string::npos ? script_text.size() : nl + 1);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+bool refill() {
+    std::string line;
+    while (events.empty()) {
+        if (!next_line(line)) return false;
+        ++script_line_no;
+        std::vector<VxScriptEvent> parsed;
+        std::string error;
+        vx_parse_key_script_line(line, parsed, error);
+        if (!error.empty())
+            std::fprintf(stderr, "keldary: key script line %zu: %s\n", script_line_no, error.c_str());
+        events.insert(events.end(), parsed.begin(), parsed.end());
+    }
+    return true;
+}
+
+int create_window(int x, int y, int, int) {
+    alive = 1;
+    win_x = x;
+    win_y = y;
+    return 0;
+}
+void set_client_size(int, int) {}
+void move_window(int x, int y) {
+    win_x = x;
+    win_y = y;
+}
+void get_window_pos(int *x, int *y) {
+    *x = win_x;
+    *y = win_y;
+}
+int window_exists() { return alive; }
+void destroy_window() { alive = 0; }
+void invalidate() {}
+
+// One host event per turn, as a keyboard would deliver them.
+void pump(int) {
+    if (!alive) return;
+    if (events.empty() && !refill()) {
+        if (vxi_key_queue_empty()) vxi_close_without_question();
+        return;
+    }
+    VxScriptEvent &ev = events.front();
+    if (ev.kind == VxScriptEvent::SHOT) {
+        if (!vxi_key_queue_empty()) return; // earlier keys first
+        if (vx_save_screenshot(ev.path.c_str()) != 0)
+            std::fprintf(stderr, "keldary: cannot write the screenshot %s\n", ev.path.c_str());
+    } else if (ev.kind == VxScriptEvent::KEY_DOWN) {
+        vxi_host_key_down(ev.key, ev.held);
+    } else {
+        vxi_host_key_up(ev.key, ev.held);
+    }
+    events.pop_front();
+}
+
+// <chrono> cannot be used here: its "µs" literal has no Shift-JIS form.
+uint32_t ticks() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<uint32_t>(ts.tv_sec * 1000 + ts.tv_nsec / 1000000);
+}
+
+int ask_yes_no(const char *, const char *) { return 1; }
+int console_open(int x, int y) {
+    console_x = x;
+    console_y = y;
+    return 0;
+}
+void console_close() {}
+void console_get_pos(int *x, int *y) {
+    *x = console_x;
+    *y = console_y;
+}
+void console_invalidate() {}
+void set_console_check(int) {}
+
+constexpr VxHost headless_host = {
+    "headless",     create_window,   set_client_size, move_window,   get_window_pos,
+    window_exists,  destroy_window,  invalidate,      pump,          ticks,
+    ask_yes_no,     console_open,    console_close,   console_get_pos, console_invalidate,
+    set_console_check,
+};
+
+}  // namespace
+
+const VxHost *vx_headless_host(void) { return &headless_host; }
+
+void vx_headless_set_keys(std::FILE *file) {
+    script_file = file;
+    script_text.clear();
+    script_line_no = 0;
+    events.clear();
+}
+
+void vx_headless_set_keys_text(const std::string &text) {
+    script_file = nullptr;
+    script_text = text;
+    script_line_no = 0;
+    events.clear();
+}

@@ -1,0 +1,30 @@
+// Key scripts: text that is typed into the program, key by key, by the
+// headless host. Each line is typed and then Return is pressed.
+//   {Return} {BackSpace} {Tab} {Escape} {Delete} {Up} {Down} {Left} {Right}
+//   {PageUp} {PageDown} {F1} ... {F12} {C-a} ... {C-z}   special keys
+//   a capital letter                                       typed with Shift
+//   {nr} at the end of a line                              no final Return
+//   {shot FILE}                                            screenshot once every
+//                                                          earlier key is handled
+#ifndef VX_KEY_SCRIPT_H
+#define VX_KEY_SCRIPT_H
+
+#include "vx_internal.h"
+
+#include <string>
+#include <vector>
+
+struct VxScriptEvent {
+    enum Kind { KEY_DOWN, KEY_UP, SHOT } kind;
+    int key;           // host key code
+    VxModifiers held;  // modifiers held after the event
+    std::string path;  // SHOT only
+};
+
+// Appends the events of one script line (without its line end). Problems
+// (an unknown {name}, a character no key sends) are described in error,
+// and the rest of the line is still typed.
+void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent> &out,
+                              std::string &error);
+
+#endif

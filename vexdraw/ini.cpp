@@ -1,0 +1,188 @@
+// The settings file "Vexdraw.ini": named integers grouped in sections.
+#include "vx_internal.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+static constexpr int INI_SECTION_MAX = 4;
+static constexpr int INI_ENTRY_MAX = 16;
+static constexpr int INI_NAME_MAX = 15;   /* bytes, without the NUL */
+static constexpr int INI_LINE_MAX = 1024; /* a read piece is at most 1023 bytes */
+
+struct IniEntry {
+    char key[INI_NAME_MAX + 1];
+    int value;
+};
+
+struct IniSection {
+    char name[INI_NAME_MAX + 1];
+    IniEntry entries[INI_ENTRY_MAX];
+    int num;
+};
+
+static IniSection sections[INI_SECTION_MAX];
+static int section_num;
+
+void vxi_ini_clear(void) {
+    std::memset(sections, 0, sizeof sections);
+    section_num = 0;
+}
+
+const char *vxi_ini_path(void) {
+    static std::string path;
+    const char *dir = vxi_program_dir();
+    path = std::string(dir ? dir : ".") + "/" + "Vexdraw.ini";
+    return path.c_str();
+}
+
+static int name_fits(const char *name) { return strnlen(name, INI_NAME_MAX + 1) <= INI_NAME_MAX; }
+
+static IniSection *find_section(const char *name) {
+    for (int i = 0; i < section_num; ++i)
+        if (std::strcmp(sections[i].name, name) == 0) return &sections[i];
+    return nullptr;
+}
+
+static IniEntry *find_entry(IniSection *s, const char *key) {
+    for (int i = 0; i < s->num; ++i)
+        if (std::strcmp(s->entries[i].key, key) == 0) return &s->entries[i];
+    return nullptr;
+}
+
+int vx_ini_get_int(const char *section, const char *key, int default_value) {
+    if (!section || !key || !name_fits(section) || !name_fits(key)) return default_value;
+    IniSection *s = find_section(section);
+    if (!s) return default_value;
+    IniEntry *e = find_entry(s, key);
+    return e ? e->value : default_value;
+}
+
+// Stores a value: 0, -1 for a refused name, -2 when the table is full (an
+// error that ends the program).
+static int ini_store(const char *section, const char *key, int value) {
+    if (!section || !key) return -1;
+    // The table has no room for longer names; refuse them rather than cut
+    // them, so that two long names never end up as one entry.
+    if (!name_fits(section)) {
+        vx_warning("INIファイルのセクション名`%s'が長すぎます。", section);
+        return -1;
+    }
+    if (!name_fits(key)) {
+        vx_warning("INIファイルのエントリ名`%s'が長すぎます。", key);
+        return -1;
+    }
+    IniSection *s = find_section(section);
+    if (!s) {
+        if (section_num >= INI_SECTION_MAX) {
+            vx_error("INIファイルのセクション数が上限を超えました。");
+            return -2;
+        }
+        s = &sections[section_num++];
+        std::memset(s, 0, sizeof *s);
+        std::strcpy(s->name, section);
+    }
+    IniEntry *e = find_entry(s, key);
+    if (!e) {
+        if (s->num >= INI_ENTRY_MAX) {
+            vx_error("INIファイル・セクション`%s'中のエントリ数が上限を超えました。", s->name);
+            return -2;
+        }
+        e = &s->entries[s->num++];
+        std::strcpy(e->key, key);
+        e->value = 0;
+    }
+    e->value = value;
+    return 0;
+}
+
+int vx_ini_set_int(const char *section, const char *key, int value) {
+    return ini_store(section, key, value) < 0 ? -1 : 0;
+}
+
+// The decimal integer at the start of text, as atoi reads it, held within
+// the range of int.
+static int read_value(const char *text) {
+    long v = std::strtol(text, nullptr, 10);
+    if (v > INT_MAX) return INT_MAX;
+    if (v < INT_MIN) return INT_MIN;
+    return (int)v;
+}
+
+static int is_blank(char c) { return std::isspace((unsigned char)c) != 0; }
+
+int vx_ini_load(void) {
+    const char *path = vxi_ini_path();
+    std::FILE *f = std::fopen(path, "r");
+    if (!f) {
+        vx_warning("INIファイルが存在しません。");
+        return -1;
+    }
+    char line[INI_LINE_MAX];
+    char current[INI_LINE_MAX] = ""; /* may hold an over-long name, refused on use */
+    int line_number = 0;
+    int result = 0;
+    while (std::fgets(line, sizeof line, f)) {
+        ++line_number;
+        if (line[0] == '\0' || line[0] == '\n' || line[0] == '#') continue;
+        vx_log(line);
+        if (line[0] == '[') {
+            const char *word = line + 1;
+            while (*word && is_blank(*word)) ++word;
+            const char *end = word;
+            while (*end && !is_blank(*end) && *end != ']') ++end;
+            if (*end != ']') {
+                vx_error("Illegal Line %d in %s", line_number, path);
+                result = -1;
+                break;
+            }
+            std::memcpy(current, word, end - word);
+            current[end - word] = '\0';
+            continue;
+        }
+        char *equals = std::strchr(line, '=');
+        if (!equals) {
+            vx_error("Illegal Line %d in %s", line_number, path);
+            result = -1;
+            break;
+        }
+        *equals = '\0';
+        if (ini_store(current, line, read_value(equals + 1)) == -2) {
+            result = -1; /* the table is full: the error has ended the program */
+            break;
+        }
+    }
+    std::fclose(f);
+    return result;
+}
+
+// Writes to a temporary file beside the settings file and renames it over
+// the old one, so that a failed write never leaves a truncated file.
+int vx_ini_save(void) {
+    std::string path = vxi_ini_path();
+    std::string temp = path + ".tmp";
+    std::FILE *f = std::fopen(temp.c_str(), "w");
+    if (!f) {
+        vx_warning("INIファイルが書き出せません。");
+        return -1;
+    }
+    int ok = std::fprintf(f, "# Vexdraw INI file\n") >= 0;
+    for (int i = 0; ok && i < section_num; ++i) {
+        ok = std::fprintf(f, "\n[%s]\n", sections[i].name) >= 0;
+        for (int j = 0; ok && j < sections[i].num; ++j)
+            ok = std::fprintf(f, "%s=%d\n", sections[i].entries[j].key,
+                              sections[i].entries[j].value) >= 0;
+    }
+    ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+    ok = (std::fclose(f) == 0) && ok;
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        vx_warning("INIファイルが書き出せません。");
+        return -1;
+    }
+    return 0;
+}

@@ -1,0 +1,109 @@
+/*
+ * Shift-JIS helpers: lead-byte test and conversions to and from UTF-8 for
+ * the hosts that speak UTF-8 (window titles, question boxes, the terminal
+ * transcript).  glibc's iconv knows code page 932 as "CP932".
+ */
+#include "vx_internal.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iconv.h>
+
+int vxi_sjis_lead(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+static int sjis_trail(unsigned char c) {
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
+
+/* Bytes of the UTF-8 sequence that starts at s (at least 1, never past the
+ * NUL), so that a bad character is skipped whole and only once. */
+static size_t utf8_char_len(const char *s, size_t left) {
+    unsigned char c = (unsigned char)s[0];
+    size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    size_t i = 1;
+    while (i < n && i < left && ((unsigned char)s[i] & 0xC0) == 0x80) ++i;
+    return i;
+}
+
+static size_t sjis_char_len(const char *s, size_t left) {
+    if (left >= 2 && vxi_sjis_lead((unsigned char)s[0]) && sjis_trail((unsigned char)s[1]))
+        return 2;
+    return 1;
+}
+
+/* Without iconv: ASCII passes, everything else becomes "?". */
+static std::string ascii_only(const char *s, size_t (*char_len)(const char *, size_t)) {
+    std::string out;
+    size_t left = strlen(s);
+    while (left > 0) {
+        size_t n = char_len(s, left);
+        out += (unsigned char)s[0] < 0x80 ? s[0] : '?';
+        s += n;
+        left -= n;
+    }
+    return out;
+}
+
+/* Converts text with one of the two cached descriptors.  Every byte the
+ * converter refuses is replaced by "?" and skipped, so the loop always
+ * makes progress. */
+static std::string convert(iconv_t cd, const char *text,
+                           size_t (*char_len)(const char *, size_t)) {
+    if (!text) return "";
+    if (cd == (iconv_t)-1) return ascii_only(text, char_len);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    char *in = const_cast<char *>(text);
+    size_t left = strlen(text);
+    char buf[256];
+    while (left > 0) {
+        char *o = buf;
+        size_t room = sizeof buf;
+        size_t r = iconv(cd, &in, &left, &o, &room);
+        out.append(buf, (size_t)(o - buf));
+        if (r != (size_t)-1) break;
+        if (errno == E2BIG) continue;
+        /* EILSEQ or EINVAL (a sequence cut off by the end): one "?" for it. */
+        out += '?';
+        size_t n = char_len(in, left);
+        in += n;
+        left -= n;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    /* Flush any shift state (none for these encodings, but harmless). */
+    char *o = buf;
+    size_t room = sizeof buf;
+    iconv(cd, nullptr, nullptr, &o, &room);
+    out.append(buf, (size_t)(o - buf));
+    return out;
+}
+
+static iconv_t to_utf8_cd(void) {
+    static iconv_t cd = iconv_open("UTF-8", "CP932");
+    return cd;
+}
+
+static iconv_t to_sjis_cd(void) {
+    static iconv_t cd = iconv_open("CP932", "UTF-8");
+    return cd;
+}
+
+std::string vxi_sjis_to_utf8(const char *sjis) {
+    return convert(to_utf8_cd(), sjis, sjis_char_len);
+}
+
+std::string vxi_utf8_to_sjis(const char *utf8) {
+    return convert(to_sjis_cd(), utf8, utf8_char_len);
+}
+
+int vx_transcript(const char *text) {
+    if (vx_is_headless() != 1) return 0;
+    std::string line = vxi_sjis_to_utf8(text ? text : "");
+    line += '\n';
+    fwrite(line.data(), 1, line.size(), stdout);
+    fflush(stdout);
+    return 0;
+}

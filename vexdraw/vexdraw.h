@@ -1,0 +1,128 @@
+/*
+ * Vexdraw: a small X11-flavoured graphics layer.
+ *
+ * The layer owns the process entry.  A program includes this header and
+ * defines an ordinary `int main(int argc, char *argv[])`; the macro below
+ * renames it so that the layer's own entry (library `vexdraw_main`) can set
+ * up the window, the settings file and the host before calling it, in the
+ * manner of SDL_main.  Define VX_MAIN_HANDLED before including this header
+ * in a unit that must keep a real `main` of its own.
+ *
+ * Every operation returns 0, or -1 on failure, unless stated otherwise.
+ * Text is Shift-JIS (code page 932).
+ */
+#ifndef VEXDRAW_H
+#define VEXDRAW_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct {
+    int x;
+    int y;
+} VxPoint;
+
+/* An off-screen bitmap of the window's pixel format (opaque). */
+typedef struct VxBitmap VxBitmap;
+
+/* An image read by vx_read_xpm; height 0 marks a failed read. */
+typedef struct {
+    int width;
+    int height;
+    VxBitmap *image;
+    VxBitmap *mask;
+} VxImage;
+
+typedef void (*VxButtonCallback)(int x, int y, int button);
+typedef void (*VxKeyCallback)(unsigned keysym);
+typedef void (*VxTimerCallback)(void);
+
+/* ---- Window, callbacks and the event loop ---- */
+int vx_open_window(int width, int height);
+int vx_main_loop(void);
+int vx_quit_loop(void);
+int vx_set_button_press_callback(VxButtonCallback callback);
+int vx_set_button_release_callback(VxButtonCallback callback);
+int vx_set_key_press_callback(VxKeyCallback callback);
+int vx_set_key_release_callback(VxKeyCallback callback);
+int vx_set_timer_callback(VxTimerCallback callback, unsigned interval_ms);
+int vx_timer_remaining(void);
+int vx_get_key_state(unsigned char map[32]);
+int vx_key_is_down(const unsigned char map[32], unsigned keysym);
+int vx_msleep(unsigned ms);
+int vx_usleep(int microseconds);
+int vx_swap_buffers(void);
+int vx_clear(void);
+
+/* ---- Drawing in the current colour ---- */
+int vx_draw_point(int x, int y);
+int vx_draw_point_back(int x, int y);
+int vx_draw_line(int x1, int y1, int x2, int y2);
+int vx_draw_line_back(int x1, int y1, int x2, int y2);
+int vx_draw_rect(int x1, int y1, int x2, int y2);
+int vx_draw_rect_back(int x1, int y1, int x2, int y2);
+int vx_fill_rect(int x1, int y1, int x2, int y2);
+int vx_fill_rect_back(int x1, int y1, int x2, int y2);
+int vx_draw_circle(int x, int y, int r);
+int vx_draw_circle_back(int x, int y, int r);
+int vx_fill_circle(int x, int y, int r);
+int vx_fill_circle_back(int x, int y, int r);
+int vx_draw_arc(int x, int y, int rx, int ry, int a1, int a2);
+int vx_draw_arc_back(int x, int y, int rx, int ry, int a1, int a2);
+int vx_fill_arc(int x, int y, int rx, int ry, int a1, int a2);
+int vx_fill_arc_back(int x, int y, int rx, int ry, int a1, int a2);
+int vx_fill_polygon(int n, const VxPoint pts[]);
+int vx_fill_polygon_back(int n, const VxPoint pts[]);
+int vx_draw_image(int x, int y, int w, int h, VxBitmap *image, VxBitmap *mask);
+int vx_draw_image_back(int x, int y, int w, int h, VxBitmap *image, VxBitmap *mask);
+int vx_set_color(int r, int g, int b);
+int vx_set_color_name(const char *name);
+
+/* ---- Text ---- */
+int vx_set_font(const char *pattern);
+int vx_set_font_size(int size);
+int vx_draw_string(int x, int y, const char *text);
+int vx_draw_string_back(int x, int y, const char *text);
+
+/* ---- Diagnostic console and log ---- */
+int vx_printf(const char *format, ...) __attribute__((format(printf, 1, 2)));
+int vx_puts(const char *text);
+int vx_log(const char *text);
+int vx_warning(const char *format, ...) __attribute__((format(printf, 1, 2)));
+int vx_error(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+/* ---- Settings file "Vexdraw.ini" ---- */
+int vx_ini_get_int(const char *section, const char *key, int default_value);
+int vx_ini_set_int(const char *section, const char *key, int value);
+int vx_ini_load(void);
+int vx_ini_save(void);
+
+/* ---- XPM images ---- */
+VxImage vx_read_xpm(const char *const xpm[]);
+
+/* ---- Additions for tests, scripted play and terminal play ---- */
+
+/* Writes the shown page as a PNG file of the window's client size. */
+int vx_save_screenshot(const char *path);
+
+/* 1 when the program runs without a window (--headless or --text). */
+int vx_is_headless(void);
+
+/* Writes one finished line of program output, converted to UTF-8, to the
+ * transcript on standard output when running without a window; does
+ * nothing otherwise. */
+int vx_transcript(const char *text);
+
+/* The program's main, renamed; called by the layer's entry. */
+int vx_program_main(int argc, char *argv[]);
+
+#ifdef __cplusplus
+}
+#endif
+
+#if !defined(VX_MAIN_HANDLED)
+#define main vx_program_main
+#endif
+
+#endif /* VEXDRAW_H */

@@ -1,0 +1,121 @@
+/*
+ * Shared declarations between the units of the Vexdraw layer.  Programs use
+ * vexdraw.h only; this header is for the layer itself, its hosts and tests.
+ */
+#ifndef VX_INTERNAL_H
+#define VX_INTERNAL_H
+
+#define VX_MAIN_HANDLED
+#include "vexdraw.h"
+
+#include <cstdint>
+#include <string>
+
+/* A 32-bit bitmap, one 0x00RRGGBB word per pixel, rows top to bottom. */
+struct VxBitmap {
+    int w;
+    int h;
+    uint32_t *px;
+};
+
+VxBitmap *vxi_bitmap_new(int w, int h); /* cleared to black */
+void vxi_bitmap_free(VxBitmap *bm);
+
+/* ---- Window state (window.cpp) ---- */
+VxBitmap *vxi_shown_page(void);   /* what the window shows */
+VxBitmap *vxi_back_page(void);    /* the hidden page */
+void vxi_window_changed(void);    /* the shown page was drawn on */
+int vxi_client_width(void);
+int vxi_client_height(void);
+const char *vxi_program_dir(void); /* without trailing "/" */
+void vxi_set_program_dir_from_exe(const char *exe_path);
+void vxi_post_quit(void);          /* the window is gone: the loop returns */
+int vxi_quit_posted(void);
+void vxi_destroy_window(void);     /* the "destroy" message */
+void vxi_close_request(void);      /* close box, Alt+F4, menu command 0 */
+void vxi_close_without_question(void); /* end of a key script */
+void vxi_menu_command(int id);     /* 0 quit, 2 console toggle */
+int vxi_console_shown(void);
+void vxi_set_final_screenshot(const char *path);
+int vxi_layer_startup(const char *exe_path, const char *raw_command_line); /* -1: no window */
+void vxi_layer_shutdown(void);     /* after the program's main returned */
+
+/* ---- Drawing state (draw.cpp) ---- */
+uint32_t vxi_current_color(void);
+void vxi_reset_color(void);        /* white, as vx_open_window does */
+void vxi_fill_bitmap(VxBitmap *bm, uint32_t color);
+/* Raw primitives on one target, used by the layer's own painting. */
+void vxi_draw_line_on(VxBitmap *bm, int x1, int y1, int x2, int y2, uint32_t color);
+void vxi_fill_rect_on(VxBitmap *bm, int x1, int y1, int x2, int y2, uint32_t color);
+void vxi_draw_rect_on(VxBitmap *bm, int x1, int y1, int x2, int y2, uint32_t color);
+int vxi_colour_table_count(void);
+
+/* ---- Text (text.cpp) ---- */
+int vxi_font_size(void);
+void vxi_reset_font(void);         /* size 16 */
+/* Draws Shift-JIS text with the cell's top-left at (x, top). Returns the
+ * width in pixels. size is 14 or 16. */
+int vxi_draw_text_on(VxBitmap *bm, int x, int top, const char *text, int size, uint32_t color);
+int vxi_text_width(const char *text, int size);
+/* Counts how often the font files were consulted (for tests). */
+long vxi_font_loads(void);
+
+/* ---- Diagnostic console and log (console.cpp) ---- */
+void vxi_set_trace(int on);        /* copy console text to stderr */
+/* Paints the console ring into a 568 x 358 bitmap. */
+void vxi_console_paint(VxBitmap *bm);
+const char *vxi_console_line(int i); /* i = 0 oldest .. 24 current */
+void vxi_console_reset(void);
+
+/* ---- Settings (ini.cpp) ---- */
+void vxi_ini_clear(void);
+const char *vxi_ini_path(void);
+
+/* ---- XPM images (xpm.cpp) ---- */
+void vxi_free_images(void);
+
+/* ---- Shift-JIS helpers (sjis.cpp) ---- */
+/* 1 when c starts a double-byte character (0x81-0x9F, 0xE0-0xFC). */
+int vxi_sjis_lead(unsigned char c);
+/* Converts to UTF-8 for hosts that speak it (window titles, message boxes,
+ * terminal); an unconvertible character becomes "?". */
+std::string vxi_sjis_to_utf8(const char *sjis);
+std::string vxi_utf8_to_sjis(const char *utf8);
+
+/* ---- PNG output (png.cpp) ---- */
+int vxi_write_png(const char *path, const VxBitmap *bm);
+
+/* ---- Input state and key translation (input.cpp) ---- */
+/* Held state of a modifier's two keys: bit 0 left, bit 1 right. */
+struct VxModifiers {
+    unsigned char shift;
+    unsigned char control;
+    unsigned char alt;
+};
+enum {
+    VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,
+    VK_MENU = 18, VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34,
+    VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
+    VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_NUMPAD0 = 96,
+    VK_SEPARATOR = 108, VK_F1 = 112, VK_F10 = 121, VK_F12 = 123,
+    VK_LSHIFT = 160, VK_RSHIFT = 161, VK_LCONTROL = 162, VK_RCONTROL = 163,
+    VK_LMENU = 164, VK_RMENU = 165, VK_OEM_MINUS = 189
+};
+#define VX_KEY_QUEUE_SIZE 16
+
+void vxi_input_init(void);           /* builds the translation tables */
+void vxi_input_reset(void);          /* empties queue, maps and states */
+/* Host key events: k is a host key code (the generic 16/17/18 for the
+ * modifiers); held is the side state of the modifiers after the event. */
+void vxi_host_key_down(int k, VxModifiers held);
+void vxi_host_key_up(int k, VxModifiers held);
+void vxi_host_button(int x, int y, int button, int down);
+int vxi_key_queue_empty(void);
+int vxi_key_queue_pop(unsigned *keysym, int *down);
+int vxi_button_pending(int down, int *x, int *y, int *button); /* takes it */
+int vxi_host_key_for_keysym(unsigned keysym);  /* -1 when none */
+/* Finds a host key and shift state that send the given keysym (for key
+ * scripts); returns 0 and fills both, or -1. */
+int vxi_key_for_char(unsigned keysym, int *host_key, int *shifted);
+
+#endif /* VX_INTERNAL_H */
