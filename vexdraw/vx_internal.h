@@ -36,6 +36,9 @@ void vxi_close_request(void);      /* close box, Alt+F4, menu command 0 */
 void vxi_close_without_question(void); /* end of a key script */
 void vxi_menu_command(int id);     /* 0 quit, 2 console toggle */
 int vxi_console_shown(void);
+/* Delivers every queued key event to the callbacks, as the loop would one
+ * per turn (tests). */
+void vxi_run_queued_keys(void);
 void vxi_set_final_screenshot(const char *path);
 int vxi_layer_startup(const char *exe_path, const char *raw_command_line); /* -1: no window */
 void vxi_layer_shutdown(void);     /* after the program's main returned */

@@ -243,6 +243,15 @@ int vx_main_loop(void) {
     }
 }
 
+void vxi_run_queued_keys(void) {
+    unsigned keysym;
+    int down;
+    while (vxi_key_queue_pop(&keysym, &down)) {
+        VxKeyCallback cb = down ? key_press_cb : key_release_cb;
+        if (cb) cb(keysym);
+    }
+}
+
 int vx_quit_loop(void) {
     quit_flag = 1;
     return 0;

@@ -1,0 +1,253 @@
+// The command line: the input line under the console, its key bindings,
+// romaji-to-kana conversion while typing, history recall and the input
+// mode.
+#include "command.h"
+#include "console.h"
+#include "dic.h"
+#include "kana_spelling.h"
+#include "main.h"
+#include "map.h"
+
+#include "vexdraw.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Typing stops at 71 bytes and a conversion adds at most 4; a noun recalled
+// after a verb can reach 89 and Control-c adds 2. The buffer holds that with
+// the cursor and the zero byte, and appending never goes past it.
+constexpr int INPUT_TYPING_LIMIT = 71;
+constexpr int INPUT_LINE_SIZE = 128;
+
+char input_line[INPUT_LINE_SIZE] = ">_";
+unsigned char char_kind[INPUT_LINE_SIZE];
+int input_len = 1;
+int roman_head = 1;
+int space_count = 0;
+int noun_start = 0;
+int input_mode = 1;
+
+enum : unsigned {
+    KEY_CONTROL_C = 3, KEY_CONTROL_D = 4, KEY_BACKSPACE = 8, KEY_RETURN = 13, KEY_CONTROL_N = 14,
+    KEY_CONTROL_P = 16, KEY_CONTROL_U = 21, KEY_UP = 65362, KEY_DOWN = 65364, KEY_PRIOR = 65365,
+    KEY_NEXT = 65366, KEY_F1 = 65470, KEY_F2 = 65471, KEY_F3 = 65472, KEY_F4 = 65473,
+};
+
+bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+void place_cursor() {
+    input_line[input_len] = '_';
+    input_line[input_len + 1] = '\0';
+}
+
+void type_key(unsigned key) {
+    if (input_len >= INPUT_TYPING_LIMIT) return;
+    if (key == ' ') {
+        roman_head = input_len;
+        if (space_count == 0) {
+            set_hist_kind(1);
+            noun_start = input_len + 1;
+            vx_printf("roman_head:%d input_len:%d\n", roman_head, input_len);
+        }
+        ++roman_head;
+        ++space_count;
+        vx_printf("space count:%d roman_head:%d[%s] roman_len:%d\n", space_count, roman_head, input_line,
+                  input_len + 1 - roman_head);
+    }
+    int c = std::tolower(static_cast<int>(key));
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-') {
+        input_line[input_len] = static_cast<char>(c);
+        char_kind[input_len] = 1;
+        ++input_len;
+        place_cursor();
+    }
+    if (input_mode == 0 || roman_head > input_len) return;
+    int n = input_len - roman_head;
+    int k = 0;
+    const char *kana = roman_to_kana(input_line + roman_head, &n, &k);
+    if (!kana) return;
+    int r = n;
+    std::memmove(input_line + roman_head + k, input_line + input_len - r, static_cast<size_t>(r));
+    std::memset(char_kind + roman_head + k, 1, static_cast<size_t>(r));
+    std::memcpy(input_line + roman_head, kana, static_cast<size_t>(k));
+    std::memset(char_kind + roman_head, 2, static_cast<size_t>(k));
+    input_len = roman_head + k + r;
+    roman_head += k;
+    place_cursor();
+    vx_printf("kana:%s:%d:%d\n", kana, r, k);
+}
+
+void backspace() {
+    if (input_len <= 1) return;
+    --input_len;
+    if (char_kind[input_len] == 2) {
+        --input_len;
+        roman_head -= 2;
+    } else {
+        while (roman_head - 1 > 0 && char_kind[roman_head - 1] == 1) --roman_head;
+    }
+    if (roman_head < 1) roman_head = 1;
+    if (roman_head > input_len) roman_head = input_len;
+    if (input_line[input_len] == ' ') {
+        --space_count;
+        vx_printf("space count:%d\n", space_count);
+        if (space_count <= 0) {
+            space_count = 0;
+            set_hist_kind(0);
+            noun_start = 0;
+        }
+    }
+    place_cursor();
+}
+
+void submit() {
+    if (console_rollback() > 0) {
+        console_scroll(0);
+        return;
+    }
+    strip_cursor();
+    console_print(input_line);
+    // The command may change the input line (a question's prompt), so it
+    // works on a copy of what was typed.
+    char line[INPUT_LINE_SIZE];
+    std::strcpy(line, input_line + 1);
+    execute_command(line);
+    if (!console_waiting_return()) line_reset();
+}
+
+void cancel() {
+    line_append("^C");
+    strip_cursor();
+    console_print(input_line);
+    line_reset();
+}
+
+void recall(bool previous) {
+    if (previous)
+        input_hist_prev();
+    else
+        input_hist_next();
+    if (space_count == 0)
+        line_reset();
+    else
+        line_truncate_to_noun();
+    line_append(input_hist_word());
+}
+
+}  // namespace
+
+void console_init() {
+    vx_set_key_press_callback(console_key_handler);
+    vx_set_key_release_callback([](unsigned) {});
+    kana_init();
+    line_reset();
+}
+
+void console_key_handler(unsigned key) {
+    switch (key) {
+    case KEY_CONTROL_C: cancel(); break;
+    case KEY_CONTROL_D:
+    case KEY_NEXT: console_scroll(-1); break;
+    case KEY_CONTROL_U:
+    case KEY_PRIOR: console_scroll(1); break;
+    case KEY_BACKSPACE: backspace(); break;
+    case KEY_RETURN: submit(); break;
+    case KEY_CONTROL_N:
+    case KEY_DOWN: recall(false); break;
+    case KEY_CONTROL_P:
+    case KEY_UP: recall(true); break;
+    case KEY_F1:
+        set_input_mode((get_input_mode() + 1) % 3);
+        vx_printf("change input mode to %d\n", get_input_mode());
+        break;
+    case KEY_F2:
+        minimap_toggle_shown();
+        draw_scene_frame();
+        break;
+    case KEY_F3:
+        minimap_next_loc();
+        draw_scene_frame();
+        break;
+    case KEY_F4:
+        minimap_toggle_translucent();
+        draw_scene_frame();
+        break;
+    default:
+        if (key > 255) return; // not a key of the command line
+        type_key(key);
+        break;
+    }
+    vx_printf("input_len:%d roman_head:%d\n", input_len, roman_head);
+    console_redraw();
+}
+
+int get_input_mode() { return input_mode; }
+
+void set_input_mode(int m) {
+    input_mode = m;
+    console_set_input_mode(m);
+}
+
+void console_set_input_mode(int m) {
+    if (m == 1) kana_use_hiragana();
+    if (m == 2) kana_use_katakana();
+}
+
+void line_reset() {
+    input_len = 1;
+    roman_head = 1;
+    space_count = 0;
+    noun_start = 0;
+    set_hist_kind(0);
+    place_cursor();
+}
+
+void line_truncate_to_noun() {
+    if (noun_start <= 0 || noun_start > input_len) return;
+    input_len = roman_head = noun_start;
+    place_cursor();
+}
+
+void strip_cursor() {
+    size_t n = std::strlen(input_line);
+    if (n > 0 && input_line[n - 1] == '_') input_line[n - 1] = '\0';
+}
+
+void line_append(const char *text) {
+    strip_cursor();
+    int len = static_cast<int>(std::strlen(input_line));
+    for (const char *p = text ? text : ""; *p;) {
+        int w = is_lead(static_cast<unsigned char>(*p)) && p[1] ? 2 : 1;
+        if (len + w + 2 > INPUT_LINE_SIZE) break; // room for the cursor and zero
+        std::memcpy(input_line + len, p, static_cast<size_t>(w));
+        std::memset(char_kind + len, w, static_cast<size_t>(w));
+        len += w;
+        p += w;
+    }
+    input_len = roman_head = len;
+    place_cursor();
+}
+
+void line_set_text(const char *text) {
+    std::snprintf(input_line, sizeof input_line, "%s", text ? text : ">");
+}
+
+const char *input_line_text() { return input_line; }
+
+void remove_spaces(char *text) {
+    char *out = text;
+    for (const char *p = text; *p;) {
+        if (is_lead(static_cast<unsigned char>(*p)) && p[1]) {
+            *out++ = *p++;
+            *out++ = *p++;
+        } else if (*p == ' ') {
+            ++p;
+        } else {
+            *out++ = *p++;
+        }
+    }
+    *out = '\0';
+}

@@ -1,0 +1,101 @@
+// Start-up and the screen frame.
+#include "main.h"
+
+#include "area.h"
+#include "command.h"
+#include "console.h"
+#include "map.h"
+#include "status.h"
+
+#include "vexdraw.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char font_pattern[] =
+    "-ricoh-mincho-medium-r-normal--%d-*-*-*-p-*-jisx0201.1976-*,"
+    "-ricoh-mincho-medium-r-normal--%d-*-*-*-p-*-jisx0208.1983-*,"
+    "-ricoh-mincho-medium-r-normal--%d-*-*-*-p-*-iso8859-*";
+
+// The program directory, ending in "/".
+char program_dir[4096];
+
+void ignore_button(int, int, int) {}
+
+}  // namespace
+
+const char *find_program_dir(const char *path) {
+    if (!path) return nullptr;
+    const char *slash = std::strrchr(path, '/');
+    if (slash) {
+        size_t n = static_cast<size_t>(slash - path) + 1;
+        if (n >= sizeof program_dir) return nullptr;
+        std::memcpy(program_dir, path, n);
+        program_dir[n] = '\0';
+        return program_dir;
+    }
+    const char *env = std::getenv("PATH");
+    if (!env) return nullptr;
+    std::string dirs = env;
+    size_t start = 0;
+    for (;;) {
+        size_t colon = dirs.find(':', start);
+        std::string dir = dirs.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
+        std::string candidate = dir + "/" + path;
+        if (access(candidate.c_str(), R_OK) == 0 && dir.size() + 2 <= sizeof program_dir) {
+            std::snprintf(program_dir, sizeof program_dir, "%s/", dir.c_str());
+            return program_dir;
+        }
+        if (colon == std::string::npos) return nullptr;
+        start = colon + 1;
+    }
+}
+
+int make_directory(const char *path) { return mkdir(path, 0744) == 0 ? 0 : -1; }
+
+int is_directory(const char *path) {
+    struct stat st;
+    if (stat(path, &st) != 0) return 0;
+    return S_ISDIR(st.st_mode) ? 0x4000 : 0;
+}
+
+void draw_scene_frame() {
+    vx_set_color(255, 255, 255);
+    vx_draw_rect(19, 7, 621, 329);
+    vx_set_color(0, 0, 0);
+    vx_fill_rect(20, 8, 620, 328);
+    vx_set_color(255, 255, 255);
+    area_draw_picture(get_cur_area());
+    minimap_draw();
+}
+
+void redraw_screen() {
+    draw_scene_frame();
+    console_redraw();
+}
+
+void game_init(int argc, char *argv[]) {
+    const char *dir = find_program_dir(argc > 0 ? argv[0] : nullptr);
+    vx_set_font_size(16);
+    vx_set_button_press_callback(ignore_button);
+    vx_set_font(font_pattern);
+    console_init();
+    init_command();
+    area_check_ids();
+    minimap_init();
+    status_init(dir);
+    go_to_title();
+    redraw_screen();
+}
+
+int main(int argc, char *argv[]) {
+    vx_open_window(640, 480);
+    game_init(argc, argv);
+    vx_main_loop();
+    return 0;
+}
