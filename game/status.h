@@ -1,0 +1,60 @@
+// The status block (current area, inventory, flag sequences and flags),
+// the save file and the score.
+#pragma once
+
+#include <cstdio>
+
+constexpr int FLAG_NUM = 256;
+constexpr int FLAG_SEQUENCE_MAXNUM = 128;
+constexpr int STATUS_BLOCK_SIZE = 546;
+constexpr int SAVE_FILE_SIZE = 556;
+
+// Flags with a meaning of their own outside the area handlers.
+constexpr int FLAG_DANGER = 0;       // while set, saving is refused
+constexpr int FLAG_VISITED_BASE = 194; // + area id: the area was entered
+
+void status_init(const char *program_dir);
+void status_reset();
+int get_cur_area();
+void set_cur_area(int area);
+
+int has_item(int nid);
+void add_item(int nid);      // appends and redraws the scene
+void remove_item(int nid);
+int item_count_get();
+int item_at(int i);
+int has_light();
+
+int flag_test(int n);
+int flag_test_not(int n);
+void flag_set(int n);
+void flag_clear(int n);
+void flag_toggle(int n);
+void flag_set_once(int n, const char *msg_new, const char *msg_old);
+void flag_clear_once(int n, const char *msg_was_set, const char *msg_was_clear);
+
+void fseq_reset(int s);
+void fseq_start(int s);
+void fseq_proceed(int s);
+void fseq_end(int s);
+int fseq_is_running(int s);
+
+// ---- Save file ----
+// Between the status and save units: the program directory given to
+// status_init, a byte copy of the block, and the checked copy back.
+const char *status_program_dir();
+void status_copy_block(unsigned char out[STATUS_BLOCK_SIZE]);
+int status_load_block(const unsigned char in[STATUS_BLOCK_SIZE]); // 0, or -1 when unsound
+std::FILE *open_data(const char *name, const char *mode);
+int save_game();  // 0, or -1 with the previous save left intact
+int load_game();  // 0, or -1 with the game unchanged
+
+// ---- Score ----
+struct rating_item {
+    int flag;
+    int value;
+    int points;
+};
+void print_rating(const char *label, const rating_item *rows, int count);
+void print_score();
+void print_mania();

@@ -1,0 +1,240 @@
+#include "status.h"
+
+#include "noun.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int FSEQ_AT = 10 + 2 + 256; // file offsets
+constexpr int FLAGS_AT = FSEQ_AT + 256;
+
+std::string block() {
+    unsigned char b[STATUS_BLOCK_SIZE];
+    status_copy_block(b);
+    return std::string(reinterpret_cast<char *>(b), sizeof b);
+}
+
+// Each test runs with HOME in a fresh directory and puts HOME back after.
+class Save : public ::testing::Test {
+protected:
+    std::string home, prog, saved_home;
+    bool had_home = false;
+
+    void SetUp() override {
+        if (const char *h = std::getenv("HOME")) {
+            had_home = true;
+            saved_home = h;
+        }
+        home = vxtest::temp_dir("save_home");
+        prog = vxtest::temp_dir("save_prog") + "/";
+        setenv("HOME", home.c_str(), 1);
+        status_init(prog.c_str());
+        status_reset();
+    }
+    void TearDown() override {
+        if (had_home)
+            setenv("HOME", saved_home.c_str(), 1);
+        else
+            unsetenv("HOME");
+    }
+    std::string save_path() const { return home + "/.keldary/keldary.sav"; }
+
+    // A game in progress with something in every part of the block.
+    void play_some() {
+        set_cur_area(22);
+        add_item(ni_leaflet);
+        add_item(ni_candle);
+        flag_set(8);
+        fseq_start(0);
+        fseq_proceed(0);
+    }
+};
+
+TEST_F(Save, FileHoldsHeaderAndBlock) {
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    std::string f = vxtest::read_file(save_path());
+    ASSERT_EQ(f.size(), 556u);
+    EXPECT_EQ(f.substr(0, 8), std::string("\0KELDARY", 8));
+    EXPECT_EQ(f[8], 0);
+    EXPECT_EQ(f[9], 0x52);
+    EXPECT_EQ(f[10], 22);
+    EXPECT_EQ(f[11], 2);
+    EXPECT_EQ(f[12], ni_leaflet);
+    EXPECT_EQ(f[13], ni_candle);
+    EXPECT_EQ(f[FSEQ_AT], 1);     // phase
+    EXPECT_EQ(f[FSEQ_AT + 1], 1); // running
+    EXPECT_EQ(f[FLAGS_AT + 1], 1); // flag 8
+    EXPECT_EQ(f.substr(10), block());
+    EXPECT_FALSE(fs::exists(save_path() + ".tmp"));
+}
+
+TEST_F(Save, RoundTripAndOneSlot) {
+    EXPECT_EQ(load_game(), -1); // nothing saved yet
+    EXPECT_FALSE(fs::exists(home + "/.keldary")); // reading creates no directory
+
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    std::string first = block();
+    flag_set(100);
+    ASSERT_EQ(save_game(), 0); // overwrites
+    std::string second = block();
+    status_reset();
+    ASSERT_EQ(load_game(), 0);
+    EXPECT_EQ(block(), second);
+    EXPECT_NE(block(), first);
+    EXPECT_EQ(fseq_is_running(0), 1);
+    EXPECT_EQ(get_cur_area(), 22);
+}
+
+TEST_F(Save, VersionsOutsideTheRangeAreRefused) {
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    std::string good = vxtest::read_file(save_path());
+    status_reset();
+    const std::string untouched = block();
+    struct {
+        int major, minor, result;
+    } cases[] = {{0, 10, -1}, {0, 11, 0}, {0, 82, 0}, {0, 83, -1}, {1, 0, -1}, {255, 255, -1}};
+    for (auto c : cases) {
+        std::string f = good;
+        f[8] = static_cast<char>(c.major);
+        f[9] = static_cast<char>(c.minor);
+        vxtest::write_file(save_path(), f);
+        status_reset();
+        EXPECT_EQ(load_game(), c.result) << c.major << "." << c.minor;
+        EXPECT_EQ(block() == untouched, c.result != 0) << c.major << "." << c.minor;
+    }
+}
+
+TEST_F(Save, DamagedFilesLeaveTheGameUnchanged) {
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    const std::string good = vxtest::read_file(save_path());
+
+    auto with = [&](int at, int byte) {
+        std::string f = good;
+        f[at] = static_cast<char>(byte);
+        return f;
+    };
+    const std::string bad[] = {
+        "",
+        good.substr(0, 10),
+        good.substr(0, 555),             // cut short inside the flags
+        good + std::string(1, '\0'),     // one byte too many
+        good + good,
+        "[Settings]\nx=1\n" + std::string(540, ' '), // a foreign file of the right size
+        with(0, 'X'),                    // magic
+        with(7, 'y'),
+        with(10, 54),                    // no such area
+        with(11, ni_item_end - ni_newspaper + 1), // more items than exist
+        with(12, ni_door),               // a counted entry that is no item
+        with(12, 0),
+        with(13, ni_leaflet),            // the same item twice
+        with(FSEQ_AT, 3),                // phase on the terminator
+        with(FSEQ_AT, 200),
+        with(FSEQ_AT + 1, 2),            // unknown state bit
+        with(FSEQ_AT + 2, 1),            // a sequence that does not exist
+        with(FLAGS_AT - 1, 1),
+    };
+    set_cur_area(5);
+    flag_set(200);
+    const std::string current = block();
+    for (size_t i = 0; i < std::size(bad); ++i) {
+        vxtest::write_file(save_path(), bad[i]);
+        EXPECT_EQ(load_game(), -1) << "case " << i;
+        EXPECT_EQ(block(), current) << "case " << i;
+    }
+    // Entries after the counted items are not looked at.
+    vxtest::write_file(save_path(), with(14, 250));
+    EXPECT_EQ(load_game(), 0);
+
+    // A directory where the file should be.
+    fs::remove(save_path());
+    fs::create_directory(save_path());
+    EXPECT_EQ(load_game(), -1);
+}
+
+TEST_F(Save, FailedSaveKeepsThePreviousOne) {
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    const std::string old = vxtest::read_file(save_path());
+    flag_set(150);
+
+    // The temporary file cannot be created.
+    fs::create_directory(save_path() + ".tmp");
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_EQ(vxtest::read_file(save_path()), old);
+    fs::remove(save_path() + ".tmp");
+
+    // The save cannot take the place of what is there.
+    fs::remove(save_path());
+    fs::create_directories(save_path() + "/inside");
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_TRUE(fs::is_directory(save_path()));
+    EXPECT_FALSE(fs::exists(save_path() + ".tmp"));
+}
+
+TEST_F(Save, DirectoryThatCannotBeMadeFails) {
+    setenv("HOME", (home + "/missing/deeper").c_str(), 1);
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_FALSE(fs::exists(home + "/missing"));
+}
+
+TEST_F(Save, OverlongPathsFailCleanly) {
+    // The data path just fits, but the temporary file's does not.
+    // (built of several names, since one name may not exceed 255 bytes)
+    const size_t len = 511 - std::string("/.keldary/keldary.sav").size();
+    std::string h = home;
+    while (len - h.size() > 101) h += "/" + std::string(50, 'h');
+    h += "/" + std::string(len - h.size() - 1, 'h');
+    ASSERT_EQ(h.size(), len);
+    fs::create_directories(h + "/.keldary");
+    setenv("HOME", h.c_str(), 1);
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_TRUE(fs::is_empty(h + "/.keldary"));
+    EXPECT_EQ(load_game(), -1);
+
+    std::string huge = home + "/" + std::string(600, 'x');
+    setenv("HOME", huge.c_str(), 1);
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_EQ(load_game(), -1);
+    // Nothing new beside the tree made above.
+    EXPECT_EQ(std::distance(fs::directory_iterator(home), fs::directory_iterator()), 1);
+}
+
+TEST_F(Save, WithoutHomeTheProgramDirectoryIsUsed) {
+    unsetenv("HOME");
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    EXPECT_EQ(vxtest::read_file(prog + "keldary.sav").size(), 556u);
+    int entries = 0;
+    for (auto &e : fs::directory_iterator(prog)) {
+        EXPECT_EQ(e.path().filename(), "keldary.sav");
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+    EXPECT_TRUE(fs::is_empty(home));
+
+    std::string saved = block();
+    status_reset();
+    ASSERT_EQ(load_game(), 0);
+    EXPECT_EQ(block(), saved);
+
+    // The same without the closing "/".
+    std::string bare = prog.substr(0, prog.size() - 1);
+    status_init(bare.c_str());
+    status_reset();
+    ASSERT_EQ(load_game(), 0);
+    EXPECT_EQ(block(), saved);
+}
+
+} // namespace
