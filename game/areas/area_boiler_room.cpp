@@ -1,0 +1,9 @@
+// PLACEHOLDER: the boiler room declines every command until its unit is written.
+#include "areas.h"
+
+int area_boiler_room_handler(int, int, int *noun_here) {
+    *noun_here = 0;
+    return 0;
+}
+
+void area_boiler_room_draw() {}

@@ -1,0 +1,9 @@
+// PLACEHOLDER: the corridor 2f c declines every command until its unit is written.
+#include "areas.h"
+
+int area_corridor_2f_c_handler(int, int, int *noun_here) {
+    *noun_here = 0;
+    return 0;
+}
+
+void area_corridor_2f_c_draw() {}

@@ -1,0 +1,11 @@
+// PLACEHOLDER: the corridor 2f cr declines every command until its unit is written.
+#include "areas.h"
+
+int area_corridor_2f_cr_handler(int, int, int *noun_here) {
+    *noun_here = 0;
+    return 0;
+}
+
+void area_corridor_2f_cr_draw() {}
+
+void area_corridor_2f_cr_turn_hook(int) {}

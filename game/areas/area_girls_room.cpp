@@ -1,0 +1,9 @@
+// PLACEHOLDER: the girls room declines every command until its unit is written.
+#include "areas.h"
+
+int area_girls_room_handler(int, int, int *noun_here) {
+    *noun_here = 0;
+    return 0;
+}
+
+void area_girls_room_draw() {}

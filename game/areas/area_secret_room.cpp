@@ -1,0 +1,9 @@
+// PLACEHOLDER: the secret room declines every command until its unit is written.
+#include "areas.h"
+
+int area_secret_room_handler(int, int, int *noun_here) {
+    *noun_here = 0;
+    return 0;
+}
+
+void area_secret_room_draw() {}

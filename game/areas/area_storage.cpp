@@ -1,0 +1,424 @@
+// The storage room: old furniture crowded in front of a window with a hole
+// in one pane. With the chest's drawer shut and the table pushed back the
+// window can be reached, and the washtub below it fished with the rod.
+#include "areas.h"
+
+#include "area.h"
+#include "command.h"
+#include "console.h"
+#include "game_assert.h"
+#include "noun.h"
+#include "status.h"
+
+#include "vexdraw.h"
+
+namespace {
+
+constexpr int F_TABLE_BACK = 42;   // the table pushed to the back of the room
+constexpr int F_DRAWER_SHUT = 43;  // the chest's drawer closed
+constexpr int F_SPONGE_WET = 44;   // the sponge soaked in the washtub
+constexpr int F_SPONGE_HOOKED = 45; // the sponge hangs on the rod's hook
+constexpr int F_LANTERN = 46;      // lantern taken
+constexpr int F_DOOR = 178;
+
+bool is_door_verb(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
+
+bool window_reachable() { return flag_test(F_TABLE_BACK) && flag_test(F_DRAWER_SHUT); }
+
+bool lantern_here() { return flag_test_not(F_LANTERN) && !has_item(ni_lantern); }
+
+void look_room() {
+    area_print_description(ai_storage);
+    message("古い家具が所狭しと詰め込まれている。");
+    message("左手には%nlと肘掛け%nl、小さな丸いテーブルがあり、右手には背の高い%nlが並んでいる。", ni_chest, ni_chair, ni_cabinet);
+    if (flag_test_not(F_DRAWER_SHUT)) message("箪笥の引き出し%nwが引き出されたままになっている。", ni_drawer);
+    if (flag_test_not(F_TABLE_BACK))
+        message("戸棚の前には%nlが置かれ、通り道をふさいでいる。", ni_table);
+    else
+        message("%nlは部屋の奥に寄せてある。", ni_table);
+    if (window_reachable())
+        message("正面の%nlまで、どうにか近づけるようになった。", ni_window);
+    else
+        message("正面に%nlが見えるが、並んだ家具が邪魔をしている。", ni_window);
+    message("片隅には古い木箱%nwが置かれている。", ni_box);
+    if (lantern_here()) message("部屋の隅に%nlが置いてある。", ni_lantern);
+    if (flag_test(F_DOOR))
+        message("背後の扉は廊下に通じている。");
+    else
+        message("背後には扉%nwがある。", ni_door);
+}
+
+void fish() {
+    if (!window_reachable()) {
+        msg_furniture_in_way();
+        return;
+    }
+    // The sponge only counts while it is both on the hook and in hand.
+    if (flag_test_not(F_SPONGE_HOOKED) || !has_item(ni_sponge)) {
+        message("あなたは窓の穴から%nnを突き出し、%nnに釣り糸を垂れた。", ni_fishing_rod, ni_washtub);
+        message("･･･何も釣れない。魚はいないようだ。");
+        return;
+    }
+    if (flag_test(F_SPONGE_WET)) {
+        message("%nnはすでに水浸しだ。", ni_sponge);
+        return;
+    }
+    message("あなたは窓の穴から%nnを突き出し、釣り糸の先の%nnを%nnに降ろした。", ni_fishing_rod, ni_sponge,
+            ni_washtub);
+    message("しばらくして引き上げると、%nnはたっぷりと水を吸っていた。", ni_sponge);
+    flag_set(F_SPONGE_WET);
+}
+
+}  // namespace
+
+int area_storage_handler(int vid, int nid, int *noun_here) {
+    GAME_ASSERT("area_storage", vid != vi_invalid);
+    *noun_here = 1;
+
+    switch (nid) {
+    case ni_invalid:
+        if (vid == vi_backward) {
+            door_move(ai_corridor_1f_mr, F_DOOR);
+            return 1;
+        }
+        if (vid == vi_look) {
+            look_room();
+            return 1;
+        }
+        return 0;
+
+    case ni_room:
+        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
+        return 0;
+
+    case ni_door:
+    case ni_back_door:
+        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_backward, ni_invalid, noun_here);
+        return 0;
+
+    case ni_chest:
+    case ni_drawer:
+        if (vid == vi_look || vid == vi_examine) {
+            if (flag_test_not(F_DRAWER_SHUT))
+                message("古い箪笥だ。大きな引き出しが引き出されたままになっていて、窓への通り道をふさいでいる。中は空っぽだ。");
+            else
+                message("古い箪笥だ。引き出しはきちんと閉じてある。");
+            return 1;
+        }
+        if (vid == vi_close || vid == vi_push) {
+            flag_set_once(F_DRAWER_SHUT, "引き出しを閉じた。", "引き出しはもう閉まっている。");
+            return 1;
+        }
+        if (vid == vi_open || vid == vi_pull) {
+            flag_clear_once(F_DRAWER_SHUT, "引き出しを引き出した。", "引き出しはもう開いている。");
+            return 1;
+        }
+        if (vid == vi_move) {
+            msg_no_room_to_move();
+            return 1;
+        }
+        if (vid == vi_get) {
+            msg_too_big();
+            return 1;
+        }
+        return 0;
+
+    case ni_table:
+        if (vid == vi_look || vid == vi_examine) {
+            if (flag_test_not(F_TABLE_BACK))
+                message("箱のように四角い、がっしりしたテーブルだ。戸棚の前に置かれて、窓への通り道をふさいでいる。");
+            else
+                message("箱のように四角い、がっしりしたテーブルだ。部屋の奥に寄せてある。");
+            return 1;
+        }
+        if (vid == vi_move || vid == vi_push || vid == vi_pull) {
+            if (flag_test_not(F_TABLE_BACK)) {
+                message("テーブルを奥に移動した。");
+                flag_set(F_TABLE_BACK);
+            } else {
+                message("テーブルを元の位置に戻した。");
+                flag_clear(F_TABLE_BACK);
+            }
+            return 1;
+        }
+        if (vid == vi_get) {
+            msg_too_big();
+            return 1;
+        }
+        return 0;
+
+    case ni_chair:
+    case ni_cabinet:
+    case ni_box:
+        if (vid == vi_look) {
+            if (nid == ni_chair)
+                message("布の擦り切れた肘掛け椅子だ。");
+            else if (nid == ni_cabinet)
+                message("天井まで届きそうな背の高い戸棚だ。");
+            else
+                message("釘で打ちつけられた古い木箱だ。");
+            return 1;
+        }
+        if (vid == vi_examine || vid == vi_open) {
+            if (nid == ni_chair)
+                msg_nothing_special();
+            else if (nid == ni_cabinet)
+                message("戸棚の中には古い書類の束や壊れた道具が押し込まれている。役に立ちそうなものはない。");
+            else
+                message("蓋は釘でしっかりと打ちつけられていて開かない。");
+            return 1;
+        }
+        if (vid == vi_move || vid == vi_push || vid == vi_pull) {
+            msg_no_room_to_move();
+            return 1;
+        }
+        if (vid == vi_get) {
+            msg_too_big();
+            return 1;
+        }
+        return 0;
+
+    case ni_window:
+        if (vid == vi_look) {
+            if (window_reachable())
+                message("窓ガラスの一枚に、拳ほどの穴が開いている。");
+            else
+                message("窓ガラスの一枚が割れているようだが、並んだ家具に遮られてよく見えない。");
+            return 1;
+        }
+        if (!window_reachable() &&
+            (vid == vi_examine || vid == vi_open || vid == vi_touch || vid == vi_break || vid == vi_hit ||
+             vid == vi_forward || vid == vi_exit)) {
+            msg_furniture_in_way();
+            return 1;
+        }
+        if (vid == vi_examine) {
+            message("ガラスの穴から外を覗くと、すぐ下に%nlがある。水が溜まっているようだ。", ni_washtub);
+            return 1;
+        }
+        if (vid == vi_open || vid == vi_exit) {
+            message("窓枠は錆びついていて、びくともしない。");
+            return 1;
+        }
+        if (vid == vi_break || vid == vi_hit) {
+            message("これ以上ガラスを割っても、手を怪我するだけだ。");
+            return 1;
+        }
+        return 0;
+
+    case ni_washtub:
+        if (!window_reachable()) {
+            msg_furniture_in_way();
+            return 1;
+        }
+        if (vid == vi_look || vid == vi_examine) {
+            message("窓の外、すぐ下に置かれた洗い桶だ。雨水がたっぷり溜まっている。");
+            return 1;
+        }
+        if (vid == vi_get || vid == vi_touch) {
+            msg_too_far();
+            return 1;
+        }
+        return 0;
+
+    case ni_water:
+        if (!window_reachable()) break;
+        if (vid == vi_look || vid == vi_examine || vid == vi_get || vid == vi_touch || vid == vi_drink) {
+            message("窓の外の洗い桶に溜まった水だ。ここからでは手が届かない。");
+            return 1;
+        }
+        return 0;
+
+    case ni_fishing_rod:
+        if (!has_item(ni_fishing_rod)) break;
+        if (vid == vi_use) {
+            fish();
+            return 1;
+        }
+        return 0;
+
+    case ni_lantern:
+        if (!lantern_here()) break;
+        if (vid == vi_look) {
+            message("%s", noun_description(ni_lantern));
+            return 1;
+        }
+        if (vid == vi_get) {
+            take_item(ni_lantern, F_LANTERN);
+            return 1;
+        }
+        return 0;
+
+    case ni_wall:
+    case ni_floor:
+    case ni_ceiling:
+        return 0;
+
+    default:
+        break;
+    }
+    *noun_here = 0;
+    return 0;
+}
+
+// ---- Picture ----
+
+namespace {
+
+void white() { vx_set_color(-1, -1, -1); }
+void black() { vx_set_color(0, 0, 0); }
+
+template <int N>
+void solid(const VxPoint (&p)[N]) {
+    black();
+    vx_fill_polygon(N, p);
+    white();
+    for (int i = 0; i < N; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % N].x, p[(i + 1) % N].y);
+}
+
+void solid_rect(int x1, int y1, int x2, int y2) {
+    black();
+    vx_fill_rect(x1, y1, x2, y2);
+    white();
+    vx_draw_rect(x1, y1, x2, y2);
+}
+
+void solid_ellipse(int x, int y, int rx, int ry) {
+    black();
+    vx_fill_arc(x, y, rx, ry, 0, 360);
+    white();
+    vx_draw_arc(x, y, rx, ry, 0, 360);
+}
+
+constexpr VxPoint window_hole[] = {{338, 104}, {344, 98}, {351, 103}, {348, 110}, {352, 116}, {342, 117}, {336, 111}};
+constexpr VxPoint chest_side[] = {{180, 118}, {196, 126}, {196, 228}, {180, 220}};
+constexpr VxPoint drawer_out_side[] = {{196, 136}, {214, 150}, {214, 170}, {196, 156}};
+constexpr VxPoint drawer_out_front[] = {{214, 150}, {282, 150}, {282, 170}, {214, 170}};
+constexpr VxPoint drawer_out_top[] = {{196, 136}, {264, 136}, {282, 150}, {214, 150}};
+constexpr VxPoint chair_back[] = {{40, 190}, {52, 168}, {110, 164}, {124, 186}, {122, 240}, {42, 244}};
+constexpr VxPoint chair_seat[] = {{36, 240}, {128, 236}, {140, 262}, {26, 268}};
+constexpr VxPoint chair_front[] = {{26, 268}, {140, 262}, {140, 290}, {26, 296}};
+constexpr VxPoint chair_arm_left[] = {{20, 226}, {44, 222}, {46, 236}, {36, 300}, {20, 302}};
+constexpr VxPoint chair_arm_right[] = {{122, 218}, {146, 222}, {150, 296}, {136, 298}, {128, 234}};
+constexpr VxPoint crate_top[] = {{468, 236}, {556, 236}, {578, 252}, {490, 252}};
+constexpr VxPoint crate_side[] = {{468, 236}, {490, 252}, {490, 314}, {468, 296}};
+constexpr VxPoint lantern_glass[] = {{586, 276}, {604, 276}, {606, 304}, {584, 304}};
+
+void draw_room() {
+    vx_draw_rect(180, 60, 460, 220);
+    vx_draw_line(180, 60, 19, 7);
+    vx_draw_line(460, 60, 621, 7);
+    vx_draw_line(180, 220, 19, 329);
+    vx_draw_line(460, 220, 621, 329);
+    // Floorboards running towards the viewer.
+    for (int x = 200; x <= 440; x += 30) vx_draw_line(x, 220, 320 + (x - 320) * 189 / 80, 329);
+}
+
+void draw_window() {
+    vx_draw_rect(262, 80, 378, 170);
+    vx_draw_rect(266, 84, 374, 166);
+    for (int x = 302; x < 374; x += 36) vx_draw_line(x, 84, x, 166);
+    vx_draw_line(266, 125, 374, 125);
+    solid(window_hole);
+    vx_draw_line(344, 98, 348, 90);
+    vx_draw_line(352, 116, 360, 120);
+    vx_draw_line(336, 111, 330, 114);
+    vx_draw_line(258, 172, 382, 172);
+}
+
+void draw_cabinets() {
+    for (int i = 0; i < 2; ++i) {
+        int x = 384 + i * 38;
+        solid_rect(x, 40 + i * 0, x + 36, 220);
+        vx_draw_rect(x + 4, 46, x + 32, 130);
+        vx_draw_rect(x + 4, 136, x + 32, 214);
+        vx_draw_line(x + 18, 46, x + 18, 214);
+        vx_draw_circle(x + 14, 134, 1);
+        vx_draw_circle(x + 22, 134, 1);
+    }
+}
+
+void draw_chest() {
+    solid(chest_side);
+    solid_rect(196, 126, 264, 228);
+    for (int y = 136; y < 220; y += 22) {
+        vx_draw_rect(200, y, 260, y + 18);
+        vx_draw_line(224, y + 9, 236, y + 9);
+    }
+    if (flag_test(F_DRAWER_SHUT)) return;
+    // The top drawer pulled out into the way.
+    solid(drawer_out_top);
+    solid(drawer_out_side);
+    solid(drawer_out_front);
+    vx_draw_line(242, 160, 254, 160);
+}
+
+void draw_box_table() {
+    // Stands in front of the window until pushed over to the cabinets.
+    int x = flag_test_not(F_TABLE_BACK) ? 292 : 392;
+    const VxPoint top[] = {{x, 196}, {x + 64, 196}, {x + 74, 206}, {x + 10, 206}};
+    const VxPoint side[] = {{x, 196}, {x + 10, 206}, {x + 10, 250}, {x, 240}};
+    solid(top);
+    solid(side);
+    solid_rect(x + 10, 206, x + 74, 250);
+    vx_draw_rect(x + 16, 212, x + 68, 244);
+    vx_draw_line(x + 16, 228, x + 68, 228);
+}
+
+void draw_round_table() {
+    black();
+    vx_fill_rect(168, 262, 176, 300);
+    white();
+    vx_draw_line(168, 262, 168, 300);
+    vx_draw_line(176, 262, 176, 300);
+    solid_ellipse(172, 302, 18, 5);
+    solid_ellipse(172, 258, 34, 9);
+    vx_draw_arc(172, 256, 10, 3, 0, 360);
+}
+
+void draw_armchair() {
+    solid(chair_back);
+    vx_draw_line(60, 176, 104, 173);
+    solid(chair_seat);
+    solid(chair_front);
+    solid(chair_arm_left);
+    solid(chair_arm_right);
+    vx_draw_line(30, 296, 30, 318);
+    vx_draw_line(136, 298, 136, 316);
+}
+
+void draw_crate() {
+    solid(crate_top);
+    solid(crate_side);
+    solid_rect(490, 252, 578, 314);
+    for (int y = 266; y < 314; y += 16) vx_draw_line(490, y, 578, y);
+    vx_draw_line(490, 252, 578, 314);
+    for (int x = 486; x < 560; x += 22) vx_draw_line(x, 240, x + 20, 240);
+}
+
+void draw_lantern() {
+    black();
+    vx_fill_rect(582, 304, 608, 312);
+    white();
+    vx_draw_rect(582, 304, 608, 312);
+    solid(lantern_glass);
+    vx_draw_line(590, 276, 590, 304);
+    vx_draw_line(600, 276, 600, 304);
+    vx_draw_arc(595, 298, 3, 5, 0, 360);
+    vx_draw_rect(584, 270, 606, 276);
+    vx_draw_arc(595, 270, 9, 10, 0, 180);
+}
+
+}  // namespace
+
+void area_storage_draw() {
+    draw_room();
+    draw_window();
+    draw_cabinets();
+    draw_chest();
+    draw_box_table();
+    draw_round_table();
+    draw_armchair();
+    draw_crate();
+    if (flag_test_not(F_LANTERN)) draw_lantern();
+}

@@ -1,0 +1,99 @@
+// Every scene picture, in many flag states: only white and black, nothing
+// outside the frame, white current at the end, and places that share a
+// name drawn differently.
+#include "area.h"
+#include "status.h"
+#include "test_support.h"
+#include "vx_internal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr uint32_t SENTINEL = 0x123456;
+
+// Draws area's picture on a page filled with a sentinel colour around the
+// frame; returns a hash of the picture area.
+size_t draw(int area) {
+    VxBitmap *page = vxi_shown_page();
+    vxi_fill_bitmap(page, SENTINEL);
+    vx_set_color(0, 0, 0);
+    vx_fill_rect(20, 8, 620, 328);
+    vx_set_color(255, 255, 255);
+    set_cur_area(area);
+    area_draw_picture(area);
+    size_t h = 0;
+    for (int y = 8; y <= 328; ++y)
+        for (int x = 20; x <= 620; ++x) h = h * 31 + page->px[y * page->w + x];
+    return h;
+}
+
+void check(int area, const std::string &state) {
+    draw(area);
+    EXPECT_EQ(vxi_current_color(), 0xFFFFFFu) << "area " << area << " " << state << ": ends without white";
+    VxBitmap *page = vxi_shown_page();
+    int outside = 0, grey = 0;
+    for (int y = 0; y < page->h; ++y) {
+        for (int x = 0; x < page->w; ++x) {
+            uint32_t p = page->px[y * page->w + x];
+            bool in_frame = x >= 19 && x <= 621 && y >= 7 && y <= 329;
+            if (!in_frame && p != SENTINEL) ++outside;
+            if (in_frame && p != 0 && p != 0xFFFFFF && p != SENTINEL) ++grey;
+        }
+    }
+    EXPECT_EQ(outside, 0) << "area " << area << " " << state << ": drawn outside the frame";
+    EXPECT_EQ(grey, 0) << "area " << area << " " << state << ": colours other than white and black";
+}
+
+class Pictures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vxtest::open_headless(640, 480, vxtest::temp_dir("pictures"));
+        status_init(nullptr);
+        status_reset();
+    }
+};
+
+TEST_F(Pictures, StayInsideTheFrameInBlackAndWhiteInEveryFlagState) {
+    std::mt19937 rng(1);
+    for (int area = 0; area < ai_end; ++area) {
+        status_reset();
+        check(area, "all flags clear");
+        for (int f = 0; f < FLAG_NUM; ++f) flag_set(f);
+        check(area, "all flags set");
+        for (int round = 0; round < 12; ++round) {
+            status_reset();
+            if (round % 2) fseq_start(0);
+            for (int f = 1; f < FLAG_VISITED_BASE; ++f)
+                if (rng() % 2) flag_set(f);
+            check(area, "random flags, round " + std::to_string(round));
+        }
+    }
+}
+
+TEST_F(Pictures, PlacesSharingANameLookDifferent) {
+    const int pairs[][2] = {{ai_corridor_1f_fl, ai_corridor_1f_bl}, {ai_corridor_1f_fr, ai_corridor_1f_mr}};
+    for (const auto &p : pairs) EXPECT_NE(draw(p[0]), draw(p[1])) << p[0] << " and " << p[1];
+}
+
+// With KELDARY_PICTURE_DIR set, writes every picture with all flags clear
+// and all set, for looking at them.
+TEST_F(Pictures, DumpWhenAsked) {
+    const char *dir = std::getenv("KELDARY_PICTURE_DIR");
+    if (!dir) GTEST_SKIP() << "set KELDARY_PICTURE_DIR to write the pictures";
+    for (int area = 0; area < ai_end; ++area) {
+        status_reset();
+        draw(area);
+        vx_save_screenshot((std::string(dir) + "/area" + std::to_string(area) + ".png").c_str());
+        for (int f = 0; f < FLAG_NUM; ++f) flag_set(f);
+        draw(area);
+        vx_save_screenshot((std::string(dir) + "/area" + std::to_string(area) + "-set.png").c_str());
+    }
+}
+
+}  // namespace
