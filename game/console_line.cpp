@@ -137,9 +137,18 @@ void recall(bool previous) {
     line_append(input_hist_word());
 }
 
+// The prompt terminal play shows: none while a Return-wait replaces it.
+const char *terminal_prompt() {
+    static char prompt[2];
+    if (console_waiting_return()) return "";
+    prompt[0] = input_line[0];
+    return prompt;
+}
+
 }  // namespace
 
 void console_init() {
+    vx_set_prompt_callback(terminal_prompt);
     vx_set_key_press_callback(console_key_handler);
     vx_set_key_release_callback([](unsigned) {});
     kana_init();

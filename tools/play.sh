@@ -1,4 +1,10 @@
 #!/bin/sh
-# Starts the game in its window.
+# Starts the game: in its window when a display is there, else in the
+# terminal.
 exe="$1"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: playing in the terminal (keldary --text)."
+    echo "Type commands in romaji or English; {F1} switches the input mode; Ctrl-D quits."
+    exec "$exe" --text
+fi
 exec "$exe"

@@ -19,6 +19,9 @@ const char usage[] =
     "Keldary of the House, a text adventure in a haunted mansion.\n"
     "\n"
     "Options:\n"
+    "  --text              play in the terminal: type commands on standard input\n"
+    "                      (romaji become kana as in the window; {F1} switches the\n"
+    "                      input mode; an empty line answers [Return] prompts)\n"
     "  --headless          run without a window\n"
     "  --keys FILE         type the keys of the key script FILE (\"-\": standard input);\n"
     "                      needs --headless. The program ends when the script ends.\n"
@@ -34,6 +37,7 @@ const char usage[] =
 
 struct Options {
     bool headless = false;
+    bool text = false;
     bool trace = false;
     const char *keys = nullptr;
     const char *screenshot = nullptr;
@@ -54,7 +58,9 @@ Options parse_options(int argc, char *argv[]) {
             if (i + 1 >= argc) bad_usage(prog, std::string("option '") + name + "' needs a value");
             return argv[++i];
         };
-        if (a == "--headless") {
+        if (a == "--text") {
+            o.text = o.headless = true;
+        } else if (a == "--headless") {
             o.headless = true;
         } else if (a == "--trace") {
             o.trace = true;
@@ -72,6 +78,7 @@ Options parse_options(int argc, char *argv[]) {
         }
     }
     if (o.keys && !o.headless) bad_usage(prog, "--keys needs --headless");
+    if (o.keys && o.text) bad_usage(prog, "--text reads the keys from standard input; drop --keys");
     return o;
 }
 
@@ -94,7 +101,7 @@ int main(int argc, char *argv[]) {
     Options o = parse_options(argc, argv);
     const char *prog = argc > 0 ? argv[0] : "keldary";
 
-    std::FILE *keys = nullptr;
+    std::FILE *keys = o.text ? stdin : nullptr;
     if (o.keys) {
         keys = std::strcmp(o.keys, "-") == 0 ? stdin : std::fopen(o.keys, "r");
         if (!keys) {
@@ -106,6 +113,7 @@ int main(int argc, char *argv[]) {
     vxi_set_host(o.headless ? vx_headless_host() : vx_sdl_host());
     vxi_set_trace(o.trace ? 1 : 0);
     if (o.headless) vx_headless_set_keys(keys);
+    vx_headless_set_text_mode(o.text ? 1 : 0);
     if (o.screenshot) vxi_set_final_screenshot(o.screenshot);
 
     std::string exe = executable_path(prog);

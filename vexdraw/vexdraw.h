@@ -114,6 +114,11 @@ int vx_is_headless(void);
  * nothing otherwise. */
 int vx_transcript(const char *text);
 
+/* Terminal play (--text) shows the program's prompt before it reads each
+ * line from standard input: callback returns it as Shift-JIS text ("" for
+ * none). */
+int vx_set_prompt_callback(const char *(*callback)(void));
+
 /* The program's main, renamed; called by the layer's entry. */
 int vx_program_main(int argc, char *argv[]);
 

@@ -128,3 +128,16 @@ TEST(Headless, ShotsWaitForEveryEarlierKey) {
         for (int x = 40; x < 104; ++x) lit += px[static_cast<size_t>(y) * w + x] != BLACK;
     EXPECT_GT(lit, 30);
 }
+
+TEST(Headless, TerminalPlayShowsThePromptAndReadsStandardInput) {
+    std::string dir = install("e2e-text");
+    vxtest::write_file(dir + "/in.txt", "hajimeru\nowaru\niie\nsukoa\n");
+    ASSERT_EQ(vxtest::run(dir + "/keldary --text < " + dir + "/in.txt > " + dir + "/out.txt 2>&1"), 0);
+    std::string out = vxtest::read_file(dir + "/out.txt");
+    auto has = [&](const char8_t *s) { return out.find(reinterpret_cast<const char *>(s)) != std::string::npos; };
+    EXPECT_TRUE(has(u8"> >はじめる\n")) << out;
+    EXPECT_TRUE(has(u8"あなたは屋敷の敷地に踏み込んだところだ。\n")) << out;
+    EXPECT_TRUE(has(u8"? ?いいえ\n")) << out; // the quit question asks with "?"
+    EXPECT_TRUE(has(u8"現在の得点:0/21\n")) << out;
+    EXPECT_EQ(vxtest::run(dir + "/keldary --text --keys x > /dev/null 2>&1"), 2);
+}

@@ -18,6 +18,14 @@ std::FILE *script_file = nullptr;
 std::string script_text;   // what is left of a script given as text
 size_t script_line_no = 0;
 std::deque<VxScriptEvent> events;
+int text_mode = 0;
+const char *(*prompt_callback)(void) = nullptr;
+
+void show_prompt() {
+    const char *prompt = prompt_callback ? prompt_callback() : ">";
+    if (prompt && *prompt) std::printf("%s ", vxi_sjis_to_utf8(prompt).c_str());
+    std::fflush(stdout);
+}
 
 // Reads one line of any length; false at the end of the script.
 bool next_line(std::string &line) {
@@ -39,12 +47,19 @@ bool next_line(std::string &line) {
 bool refill() {
     std::string line;
     while (events.empty()) {
-        if (!next_line(line)) return false;
+        if (text_mode) show_prompt();
+        if (!next_line(line)) {
+            if (text_mode) std::printf("\n");
+            return false;
+        }
         ++script_line_no;
         std::vector<VxScriptEvent> parsed;
         std::string error;
         vx_parse_key_script_line(line, parsed, error);
-        if (!error.empty())
+        if (!error.empty() && text_mode)
+            std::fprintf(stderr, "keldary: only letters, digits, blanks, - and {keys} can be typed; "
+                                 "type kana in romaji (ka for か).\n");
+        else if (!error.empty())
             std::fprintf(stderr, "keldary: key script line %zu: %s\n", script_line_no, error.c_str());
         events.insert(events.end(), parsed.begin(), parsed.end());
     }
@@ -73,6 +88,9 @@ void invalidate() {}
 // One host event per turn, as a keyboard would deliver them.
 void pump(int) {
     if (!alive) return;
+    // In terminal play the prompt is shown only once every key typed so far
+    // has been handled, so that it is the prompt of the settled game.
+    if (events.empty() && text_mode && !vxi_key_queue_empty()) return;
     if (events.empty() && !refill()) {
         if (vxi_key_queue_empty()) vxi_close_without_question();
         return;
@@ -127,6 +145,13 @@ void vx_headless_set_keys(std::FILE *file) {
     script_text.clear();
     script_line_no = 0;
     events.clear();
+}
+
+void vx_headless_set_text_mode(int on) { text_mode = on; }
+
+int vx_set_prompt_callback(const char *(*callback)(void)) {
+    prompt_callback = callback;
+    return 0;
 }
 
 void vx_headless_set_keys_text(const std::string &text) {

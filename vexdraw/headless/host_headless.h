@@ -9,6 +9,9 @@
 
 // Reads the key script from file (not closed by the host); nullptr: none.
 void vx_headless_set_keys(std::FILE *file);
+// Terminal play: before each line is read, the program's prompt is shown
+// on standard output.
+void vx_headless_set_text_mode(int on);
 // Types the given script text (tests).
 void vx_headless_set_keys_text(const std::string &text);
 
