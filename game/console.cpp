@@ -39,11 +39,14 @@ bool is_one_of(const char *chars, const char *p) {
 void finish_line(const char *from, const char *to) {
     char *slot = console_lines[console_head];
     int len = 0;
+    // Copies whole characters while they fit in the slot.
     auto put = [&](const char *s, int n) {
-        for (int i = 0; i < n;) {
+        int i = 0;
+        while (i < n) {
             int w = is_lead(static_cast<unsigned char>(s[i])) && i + 1 < n ? 2 : 1;
-            if (len + w > CONSOLE_WIDTH) return;
-            std::memcpy(slot + len, s + i, static_cast<size_t>(w));
+            if (len + w > CONSOLE_WIDTH) break;
+            slot[len] = s[i];
+            if (w == 2) slot[len + 1] = s[i + 1];
             len += w;
             i += w;
         }
@@ -113,7 +116,9 @@ void console_print(const char *text) {
     } else {
         finish_line(seg, p);
     }
-    console_redraw();
+    // No redraw here: every key handler ends with console_redraw, and start-up
+    // draws the whole screen, so the box is drawn once per key however many
+    // messages a command prints.
 }
 
 void console_redraw() {

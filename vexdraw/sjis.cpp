@@ -103,7 +103,8 @@ int vx_transcript(const char *text) {
     if (vx_is_headless() != 1) return 0;
     std::string line = vxi_sjis_to_utf8(text ? text : "");
     line += '\n';
+    // Standard output is line-buffered on a terminal; into a pipe or file
+    // the lines are flushed in blocks (terminal play flushes at each prompt).
     fwrite(line.data(), 1, line.size(), stdout);
-    fflush(stdout);
     return 0;
 }
