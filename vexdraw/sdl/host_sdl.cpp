@@ -63,7 +63,6 @@ bool init_video(void) {
         std::fprintf(stderr, "Vexdraw: cannot start SDL video: %s\n", SDL_GetError());
         return false;
     }
-    std::atexit(SDL_Quit);
     return true;
 }
 
@@ -444,6 +443,10 @@ void sdl_destroy_window(void) {
     strip = drop_bm = nullptr;
     main_dirty = false;
     menu_reset();
+    // SDL closes with the window rather than at exit: when the X server goes
+    // away, Xlib ends the process from its error handler, and an exit-time
+    // SDL_Quit would then wait forever on the dead connection.
+    SDL_Quit();
 }
 
 void sdl_invalidate(void) { main_dirty = true; }
