@@ -17,7 +17,7 @@ test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 build:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 deps-build:

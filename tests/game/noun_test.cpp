@@ -214,7 +214,9 @@ TEST_F(Vocabulary, EveryVerbWordGivesItsVid) {
             const verb_def *v = verb_at(slot);
             ASSERT_NE(v, nullptr);
             for (const char *word : v->word) EXPECT_EQ(word2vid(word, ni_invalid), v->vid) << word;
-            if (v->short_form) EXPECT_EQ(word2vid(v->short_form, ni_invalid), v->vid);
+            if (v->short_form) {
+                EXPECT_EQ(word2vid(v->short_form, ni_invalid), v->vid);
+            }
         }
         for (const char *word : {"f", "forward", "すすむ", "ススム", "まえ", "マエ", "ちかづく"})
             EXPECT_EQ(word2vid(word, ni_invalid), vi_forward) << word;
