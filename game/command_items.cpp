@@ -41,7 +41,9 @@ void combine_select(int nid) {
     ++combine_count;
 }
 
-bool selected(int nid) { return combine_selected[nid] != 0; }
+// A part takes part only when it was named and is carried: naming a toy
+// the player does not have must not conjure it into a combination.
+bool selected(int nid) { return combine_selected[nid] != 0 && has_item(nid); }
 
 // Every item is carried at most once: results of combining and taking
 // apart are only added when not already there (add_item guards as well).

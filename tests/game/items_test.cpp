@@ -123,6 +123,14 @@ TEST_F(Items, RobotAndDragonMakeTheLargeRobotAndBack) {
     out = say({"dismantle large robot", "dismantle robot"});
     EXPECT_TRUE(has_item(ni_swordman) && has_item(ni_lion) && has_item(ni_bird) && has_item(ni_dragon));
     EXPECT_FALSE(has_item(ni_robot));
+
+    // A part that is named but not carried makes nothing.
+    remove_item(ni_dragon);
+    carry({ni_robot});
+    out = say({"combine robot", "dragon"});
+    EXPECT_TRUE(has(out, "これは組み合わせられない。")) << out;
+    EXPECT_TRUE(has_item(ni_robot));
+    EXPECT_FALSE(has_item(ni_large_robot));
 }
 
 TEST_F(Items, SlingshotRepairAndDismantle) {
