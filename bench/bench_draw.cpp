@@ -123,3 +123,34 @@ void BM_Ellipse(benchmark::State &state) {
 BENCHMARK(BM_Ellipse);
 
 }  // namespace
+
+// A thousand mixed primitives, as a busy scene picture issues them: mostly
+// lines of the lengths pictures use (up to about 100 pixels), with filled
+// rectangles, polygons and ellipse arcs among them.
+void BM_ThousandPrimitives(benchmark::State &state) {
+    open_page();
+    for (auto _ : state) {
+        unsigned seed = 12345;
+        auto next = [&seed](int n) {
+            seed = seed * 1103515245u + 12345u;
+            return static_cast<int>((seed >> 8) % static_cast<unsigned>(n));
+        };
+        for (int i = 0; i < 1000; ++i) {
+            int x = 20 + next(560), y = 8 + next(280);
+            switch (i % 20) {
+            case 0:
+            case 1: vx_fill_rect(x, y, x + next(60), y + next(40)); break;
+            case 2: {
+                VxPoint pts[6];
+                for (VxPoint &p : pts) p = {x + next(80), y + next(60)};
+                vx_fill_polygon(6, pts);
+                break;
+            }
+            case 3: vx_draw_arc(x, y, 5 + next(40), 5 + next(30), 0, 360); break;
+            default: vx_draw_line(x, y, x + next(161) - 80, y + next(121) - 60); break;
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ThousandPrimitives)->Unit(benchmark::kMicrosecond);
