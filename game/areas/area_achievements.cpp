@@ -2,6 +2,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "console.h"
 #include "noun.h"
 
@@ -31,43 +32,6 @@ int area_achievements_handler(int vid, int nid, int *noun_here) {
 // ---- Picture: a room crowded with keepsakes ----
 
 namespace {
-
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
-void occlude_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
-void occlude_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
-template <typename T, int N>
-constexpr int count(const T (&)[N]) {
-    return N;
-}
 
 // The back wall: the frame scaled by 0.45 around the vanishing point (320, 125).
 constexpr int VX = 320, VY = 125;
@@ -105,15 +69,15 @@ constexpr VxPoint soldier[] = {{418, 312}, {456, 298}, {460, 308}, {422, 322}};
 constexpr VxPoint shako[] = {{398, 322}, {401, 307}, {413, 305}, {417, 318}};
 
 void draw_room() {
+    // The corner lines run in from the frame, so the box is drawn here
+    // rather than with draw_room_box (the lines rasterise differently).
     vx_draw_rect(BL, BT, BR, BB);
     vx_draw_line(19, 7, BL, BT);
     vx_draw_line(621, 7, BR, BT);
     vx_draw_line(19, 329, BL, BB);
     vx_draw_line(621, 329, BR, BB);
     // A dado rail round the walls.
-    vx_draw_line(BL, 180, BR, 180);
-    vx_draw_line(BL, 180, 19, 247);
-    vx_draw_line(BR, 180, 621, 247);
+    draw_rail(BL, BR, 180, 247);
     // Floorboards running towards the back wall.
     for (int x = BL + 27; x < BR; x += 27) vx_draw_line(x, BB, VX + (x - VX) * (328 - VY) / (BB - VY), 328);
     // The chandelier hanging from the ceiling.
@@ -182,13 +146,13 @@ void draw_shelf() {
     vx_draw_line(360, 134, 450, 134);
     vx_draw_line(370, 134, 374, 140);
     vx_draw_line(440, 134, 436, 140);
-    occlude(urn, count(urn));
+    occlude(urn);
     vx_draw_line(369, 120, 381, 120);
     // A stack of books.
     occlude_rect(386, 124, 404, 129);
     occlude_rect(388, 118, 402, 123);
     occlude_rect(387, 112, 403, 117);
-    occlude(trophy, count(trophy));
+    occlude(trophy);
     vx_draw_arc(410, 110, 4, 4, 90, 270);
     vx_draw_arc(428, 110, 4, 4, 270, 90);
     vx_draw_line(412, 126, 426, 126);
@@ -200,8 +164,8 @@ void draw_shelf() {
 }
 
 void draw_chest() {
-    occlude(chest_top, count(chest_top));
-    occlude(chest_side, count(chest_side));
+    occlude(chest_top);
+    occlude(chest_side);
     occlude_rect(30, 190, 124, 290);
     for (int i = 0; i < 4; ++i) {
         int y = 196 + i * 23;
@@ -249,10 +213,10 @@ void draw_table() {
     vx_draw_line(242, 228, 242, 234);
     vx_draw_line(358, 228, 358, 234);
     vx_draw_arc(300, 228, 58, 13, 0, 360);
-    occlude(vase, count(vase));
+    occlude(vase);
     for (const auto &s : stems) vx_draw_line(s[0].x, s[0].y, s[1].x, s[1].y);
     vx_draw_arc(320, 226, 14, 3, 0, 360);
-    occlude(cup, count(cup));
+    occlude(cup);
     vx_draw_arc(330, 219, 4, 4, 270, 90);
     // A book lying open.
     vx_draw_line(334, 232, 350, 228);
@@ -263,20 +227,20 @@ void draw_table() {
 }
 
 void draw_armchair() {
-    occlude(chair_back, count(chair_back));
+    occlude(chair_back);
     // Buttoned upholstery.
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 4 - row % 2; ++col)
             vx_draw_circle(484 + col * 18 + (row % 2) * 9, 186 + row * 18, 1);
-    occlude(chair_seat, count(chair_seat));
+    occlude(chair_seat);
     occlude_rect(458, 262, 564, 290);
     vx_draw_line(458, 268, 564, 268);
-    occlude(book_on_seat, count(book_on_seat));
+    occlude(book_on_seat);
     vx_draw_line(490, 250, 502, 257);
     vx_draw_line(502, 257, 528, 253);
     vx_draw_line(502, 257, 502, 260);
-    occlude(chair_arm_l, count(chair_arm_l));
-    occlude(chair_arm_r, count(chair_arm_r));
+    occlude(chair_arm_l);
+    occlude(chair_arm_r);
     vx_draw_circle(452, 228, 6);
     vx_draw_circle(570, 228, 6);
     for (int x = 447; x <= 571; x += 124) {
@@ -307,7 +271,7 @@ void draw_figures() {
     // A doll in a frock, arms flung out.
     vx_draw_line(322, 296, 334, 280);
     vx_draw_line(322, 310, 334, 324);
-    occlude(doll_dress, count(doll_dress));
+    occlude(doll_dress);
     // Sash with a bow, and lace along the hem.
     vx_draw_line(326, 294, 330, 313);
     vx_draw_line(332, 301, 340, 297);
@@ -325,13 +289,13 @@ void draw_figures() {
     vx_draw_line(307, 302, 307, 304);
 
     // A toy soldier, fallen face up.
-    occlude(soldier, count(soldier));
+    occlude(soldier);
     vx_draw_line(436, 306, 441, 318);
     vx_draw_line(444, 303, 448, 314);
     vx_draw_line(456, 299, 472, 296);
     vx_draw_line(459, 307, 474, 310);
     occlude_ellipse(414, 316, 6, 7);
-    occlude(shako, count(shako));
+    occlude(shako);
     vx_draw_line(400, 312, 414, 310);
 }
 

@@ -8,6 +8,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ int door_command(int vid, int *noun_here) {
     case vi_open:
     case vi_push:
     case vi_pull:
-        return area_call_handler(get_cur_area(), vi_forward, ni_invalid, noun_here);
+        return redispatch(vi_forward, noun_here);
     case vi_look:
         message("勝手口の簡素な木の扉だ。内側から閂が掛けられているらしい。");
         return 1;
@@ -66,18 +67,10 @@ int area_backdoor_handler(int vid, int nid, int *noun_here) {
         msg_key_does_not_fit();
         return 1;
     case ni_stairs:
-        if (vid == vi_look) {
-            message("裏口へ上る四段の石段だ。脇に鉄の手すりが付いている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "裏口へ上る四段の石段だ。脇に鉄の手すりが付いている。");
     case ni_house:
     case ni_wall:
-        if (vid == vi_look) {
-            message("屋敷の裏手の壁だ。下見板の塗装はすっかり剥げ落ちている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "屋敷の裏手の壁だ。下見板の塗装はすっかり剥げ落ちている。");
     default:
         break;
     }
@@ -97,41 +90,21 @@ constexpr VxPoint lamp[] = {{414, 100}, {426, 100}, {430, 112}, {426, 128}, {414
 constexpr VxPoint side_window[] = {{122, 76}, {194, 76}, {194, 168}, {122, 168}};
 constexpr VxPoint ground[] = {{20, 290}, {110, 288}, {190, 292}, {450, 289}, {540, 293}, {620, 288}};
 
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(N, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, N);
-}
-
-void solid_rect(int x1, int y1, int x2, int y2) {
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(x1, y1, x2, y2);
-    vx_set_color(-1, -1, -1);
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
 void draw_wall() {
     // Weatherboards, and the uprights of the framing every few boards.
     for (int y = 16; y < 290; y += 12) vx_draw_line(20, y, 620, y);
     for (int x = 60; x < 620; x += 190) vx_draw_line(x, 16, x, 290);
     // A window left of the door, four panes, with a sill.
-    occluder(side_window);
-    vx_draw_rect(128, 82, 188, 162);
-    vx_draw_line(158, 82, 158, 162);
-    vx_draw_line(128, 122, 188, 122);
-    solid_rect(116, 168, 200, 176);
+    occlude(side_window);
+    draw_panes(128, 82, 188, 162, 2, 2);
+    occlude_rect(116, 168, 200, 176);
     // The drainpipe at the right.
-    solid_rect(556, 8, 566, 284);
+    occlude_rect(556, 8, 566, 284);
     for (int y = 40; y < 284; y += 60) vx_draw_rect(552, y, 570, y + 4);
 }
 
 void draw_door() {
-    occluder(door_frame);
+    occlude(door_frame);
     vx_draw_rect(280, 74, 360, LANDING_Y);
     // Planks, with a ledge and brace behind them.
     for (int x = 296; x < 360; x += 16) vx_draw_line(x, 74, x, LANDING_Y);
@@ -139,13 +112,13 @@ void draw_door() {
     vx_draw_line(282, 182, 358, 182);
     vx_draw_line(282, 182, 358, 96);
     // A small grilled peep-hole, the latch and the knob.
-    solid_rect(308, 104, 332, 122);
+    occlude_rect(308, 104, 332, 122);
     for (int x = 314; x < 332; x += 6) vx_draw_line(x, 104, x, 122);
     vx_draw_rect(344, 136, 352, 154);
     vx_draw_circle(348, 142, 3);
     vx_draw_line(348, 148, 348, 151);
     // The canopy over the door on two brackets.
-    occluder(canopy);
+    occlude(canopy);
     vx_draw_line(236, 56, 404, 56);
     vx_draw_line(246, 62, 262, 84);
     vx_draw_line(262, 62, 262, 84);
@@ -154,7 +127,7 @@ void draw_door() {
     // An old lamp beside it.
     vx_draw_line(408, 96, 420, 90);
     vx_draw_line(420, 90, 420, 100);
-    occluder(lamp);
+    occlude(lamp);
     vx_draw_line(410, 112, 430, 112);
     vx_draw_line(420, 100, 420, 128);
 }
@@ -163,7 +136,7 @@ void draw_steps() {
     // Four steps, each wider and lower than the one above it.
     for (int i = 0; i < 4; ++i) {
         int top = LANDING_Y + i * 20, half = 70 + i * 14;
-        solid_rect(320 - half, top, 320 + half, top + 20);
+        occlude_rect(320 - half, top, 320 + half, top + 20);
         vx_draw_line(320 - half, top + 4, 320 + half, top + 4); // the tread's nosing
     }
     // An iron handrail down the right side, one post on each tread.
@@ -183,11 +156,7 @@ void area_backdoor_draw() {
     draw_wall();
     draw_door();
     // The ground in front of the house.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 291, 620, 328);
-    vx_set_color(-1, -1, -1);
-    for (int i = 0; i + 1 < static_cast<int>(sizeof ground / sizeof ground[0]); ++i)
-        vx_draw_line(ground[i].x, ground[i].y, ground[i + 1].x, ground[i + 1].y);
+    draw_ground(ground, 291);
     for (int x = 40; x < 620; x += 46) { // weeds at the wall's foot
         if (x > 220 && x < 420) continue;
         vx_draw_line(x, 300, x - 5, 290);

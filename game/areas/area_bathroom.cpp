@@ -4,6 +4,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -21,8 +22,6 @@ constexpr int F_GLASSES = 39;      // glasses taken
 constexpr int F_DUCK = 40;         // duck taken
 constexpr int F_TOILET = 41;       // the toilet used (a mania point)
 constexpr int F_DOOR = 171;        // door to the corridor known
-
-bool is_door_verb(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 void look_room() {
     area_print_description(ai_bathroom);
@@ -72,24 +71,14 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        if (vid == vi_backward) {
-            door_move(ai_corridor_1f_fr, F_DOOR);
-            return 1;
-        }
-        if (vid == vi_look) {
-            look_room();
-            return 1;
-        }
-        return 0;
+        return leave_or_look(vid, ai_corridor_1f_fr, F_DOOR, look_room);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
 
     case ni_door:
     case ni_back_door:
-        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_backward, ni_invalid, noun_here);
-        return 0;
+        return door_noun(vid, vi_backward, nullptr, noun_here);
 
     case ni_bathtub:
         if (vid == vi_look) {
@@ -149,7 +138,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
             if (flag_test_not(F_DRAINED))
                 message("ゴム製のアヒルの玩具が、濁った水面にぽっかりと浮かんでいる。");
             else
-                message("%s", noun_description(ni_duck));
+                describe(ni_duck);
             return 1;
         }
         if (vid == vi_get) {
@@ -160,16 +149,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
 
     case ni_glasses:
         // Under the foul water until the tub is drained.
-        if (has_item(ni_glasses) || flag_test(F_GLASSES) || flag_test_not(F_DRAINED)) break;
-        if (vid == vi_look) {
-            message("%s", noun_description(ni_glasses));
-            return 1;
-        }
-        if (vid == vi_get) {
-            take_item(ni_glasses, F_GLASSES);
-            return 1;
-        }
-        return 0;
+        return lying_item(vid, nid, flag_test(F_DRAINED) && flag_test_not(F_GLASSES), F_GLASSES, noun_here);
 
     case ni_chain:
         if (vid == vi_look) {
@@ -298,25 +278,6 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-// An occluder: the silhouette filled black, then its edges in white.
-template <int N>
-void solid(const VxPoint (&p)[N]) {
-    black();
-    vx_fill_polygon(N, p);
-    white();
-    for (int i = 0; i < N; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % N].x, p[(i + 1) % N].y);
-}
-
-void solid_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
 constexpr VxPoint mirror_frame[] = {{466, 98}, {509, 94}, {509, 168}, {466, 161}};
 constexpr VxPoint mirror_glass[] = {{470, 103}, {505, 100}, {505, 162}, {470, 156}};
 
@@ -340,18 +301,14 @@ constexpr VxPoint scum_1[] = {{60, 236}, {72, 232}, {84, 236}, {76, 240}, {64, 2
 constexpr VxPoint scum_2[] = {{190, 222}, {204, 219}, {214, 224}, {200, 228}};
 
 void draw_room() {
-    vx_draw_rect(200, 70, 440, 215);
-    vx_draw_line(200, 70, 19, 7);
-    vx_draw_line(440, 70, 621, 7);
-    vx_draw_line(200, 215, 19, 329);
-    vx_draw_line(440, 215, 621, 329);
+    draw_room_box(200, 70, 440, 215);
     // Tiles on the lower half of the walls.
     vx_draw_line(200, 130, 19, 140);
     vx_draw_line(440, 130, 621, 140);
     for (int y = 130; y < 215; y += 17) vx_draw_line(200, y, 440, y);
     for (int x = 224; x < 440; x += 24) vx_draw_line(x, 130, x, 215);
     // Floor tiles running away from the viewer, and across.
-    for (int x = 240; x <= 400; x += 40) vx_draw_line(x, 215, 320 + (x - 320) * 187 / 73, 329);
+    draw_floor_boards(240, 401, 40, 215, 187, 73);
     vx_draw_line(168, 235, 472, 235);
     vx_draw_line(125, 262, 515, 262);
     vx_draw_line(65, 300, 575, 300);
@@ -367,11 +324,8 @@ void draw_room() {
 
 void draw_mirror_or_marks() {
     if (flag_test_not(F_MIRROR)) {
-        solid(mirror_frame);
-        vx_draw_line(mirror_glass[0].x, mirror_glass[0].y, mirror_glass[1].x, mirror_glass[1].y);
-        vx_draw_line(mirror_glass[1].x, mirror_glass[1].y, mirror_glass[2].x, mirror_glass[2].y);
-        vx_draw_line(mirror_glass[2].x, mirror_glass[2].y, mirror_glass[3].x, mirror_glass[3].y);
-        vx_draw_line(mirror_glass[3].x, mirror_glass[3].y, mirror_glass[0].x, mirror_glass[0].y);
+        occlude(mirror_frame);
+        outline(mirror_glass);
         vx_draw_line(476, 125, 488, 110);
         vx_draw_line(478, 134, 496, 112);
         for (const VxPoint &p : mirror_frame) vx_draw_circle(p.x + (p.x < 480 ? 2 : -2), p.y + (p.y < 130 ? 3 : -3), 1);
@@ -392,12 +346,9 @@ void draw_mirror_or_marks() {
 }
 
 void draw_washstand() {
-    solid(cabinet_side);
-    solid(cabinet_top);
-    black();
-    vx_fill_rect(460, 202, 514, 262);
-    white();
-    vx_draw_rect(460, 202, 514, 262);
+    occlude(cabinet_side);
+    occlude(cabinet_top);
+    occlude_rect(460, 202, 514, 262);
     vx_draw_rect(466, 210, 508, 256);
     vx_draw_line(487, 210, 487, 256);
     vx_fill_circle(483, 233, 2);
@@ -408,14 +359,14 @@ void draw_washstand() {
 }
 
 void draw_toilet() {
-    solid(toilet_tank);
-    solid(toilet_lid);
+    occlude(toilet_tank);
+    occlude(toilet_lid);
     vx_draw_line(552, 216, 566, 215);
     vx_draw_line(566, 249, 566, 258);
     vx_draw_line(574, 248, 574, 257);
-    solid(toilet_foot);
-    solid(toilet_bowl);
-    solid_ellipse(555, 266, 43, 14);
+    occlude(toilet_foot);
+    occlude(toilet_bowl);
+    occlude_ellipse(555, 266, 43, 14);
     vx_draw_arc(555, 267, 33, 9, 0, 360);
 }
 
@@ -423,31 +374,28 @@ void draw_chain_and_plug() {
     // From the drain over the rim and down the outside of the tub.
     for (int i = 0; i < 6; ++i) vx_draw_circle(80 - i * 5, 242 - i * 5, 2);
     for (int i = 0; i < 10; ++i) vx_draw_circle(48 - i, 216 + i * 6, 2);
-    black();
-    vx_fill_rect(33, 275, 45, 283);
-    white();
-    vx_draw_rect(33, 275, 45, 283);
+    occlude_rect(33, 275, 45, 283);
     vx_draw_arc(84, 244, 6, 2, 0, 360);
 }
 
 void draw_tub() {
-    solid(tub_foot_left);
-    solid(tub_foot_right);
-    solid(tub_body);
-    solid_ellipse(145, 232, 120, 26);
+    occlude(tub_foot_left);
+    occlude(tub_foot_right);
+    occlude(tub_body);
+    occlude_ellipse(145, 232, 120, 26);
     vx_draw_arc(145, 233, 108, 19, 0, 360);
     if (flag_test_not(F_DRAINED)) {
         // The foul water up to the rim, with things floating on it.
         for (int i = 0; i < 4; ++i) vx_draw_arc(70 + i * 42, 238 - (i % 2) * 8, 14, 3, 180, 360);
         vx_draw_arc(160, 243, 10, 2, 180, 360);
-        solid(scum_1);
-        solid(scum_2);
+        occlude(scum_1);
+        occlude(scum_2);
         vx_draw_circle(176, 236, 2);
         vx_draw_circle(182, 231, 1);
         vx_draw_circle(94, 226, 2);
-        solid(duck_body);
-        solid_ellipse(112, 210, 7, 7);
-        solid(duck_beak);
+        occlude(duck_body);
+        occlude_ellipse(112, 210, 7, 7);
+        occlude(duck_beak);
         vx_fill_circle(111, 208, 1);
         vx_draw_line(122, 224, 132, 223);
         return;
@@ -458,8 +406,8 @@ void draw_tub() {
     vx_draw_line(237, 240, 250, 231);
     draw_chain_and_plug();
     if (flag_test_not(F_DUCK)) {
-        solid_ellipse(185, 240, 11, 5);
-        solid_ellipse(175, 233, 5, 5);
+        occlude_ellipse(185, 240, 11, 5);
+        occlude_ellipse(175, 233, 5, 5);
         vx_draw_line(170, 233, 166, 234);
     }
     if (flag_test_not(F_GLASSES)) {

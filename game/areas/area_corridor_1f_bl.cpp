@@ -3,6 +3,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -17,12 +18,6 @@ constexpr int FLAG_PHONE_RINGING = 12;
 constexpr int FLAG_PHONE_DEAD = 14;
 constexpr int FLAG_DOOR_LIVING = 176;
 constexpr int FLAG_DOOR_PLAYROOM = 179;
-
-int redispatch(int vid, int *noun_here) {
-    return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-}
-
-bool opens_door(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 void look() {
     area_print_description(ai_corridor_1f_bl);
@@ -59,15 +54,6 @@ int move(int vid) {
     }
 }
 
-int door(int vid, int direction, const char *description, int *noun_here) {
-    if (opens_door(vid)) return redispatch(direction, noun_here);
-    if (vid == vi_look) {
-        message(description);
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int area_corridor_1f_bl_handler(int vid, int nid, int *noun_here) {
@@ -78,21 +64,16 @@ int area_corridor_1f_bl_handler(int vid, int nid, int *noun_here) {
         return move(vid);
     case ni_room:
     case ni_corridor:
-        if (vid == vi_look || vid == vi_exit) return redispatch(vid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_door:
         msg_several_doors();
         return 1;
     case ni_front_door:
-        return door(vid, vi_forward, "上部に飾り彫りのある、立派な両開きの扉だ。", noun_here);
+        return door_noun(vid, vi_forward, "上部に飾り彫りのある、立派な両開きの扉だ。", noun_here);
     case ni_left_door:
-        return door(vid, vi_left, "子供の背丈ほどのところに、落書きのような傷がついた扉だ。", noun_here);
+        return door_noun(vid, vi_left, "子供の背丈ほどのところに、落書きのような傷がついた扉だ。", noun_here);
     case ni_wall:
-        if (vid == vi_look) {
-            message("右の壁には燭台と、海を描いた小さな風景画が掛かっている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "右の壁には燭台と、海を描いた小さな風景画が掛かっている。");
     case ni_floor:
     case ni_ceiling:
         return 0;
@@ -106,52 +87,26 @@ int area_corridor_1f_bl_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
 // The end wall, near: the frame scaled by 0.45 around (320, 168).
 constexpr int BL = 185, BT = 96, BR = 455, BB = 240;
 
-constexpr VxPoint lw(int x, int h) {
-    int top = 7 + (x - 19) * (BT - 7) / (BL - 19);
-    int bot = 329 - (x - 19) * (329 - BB) / (BL - 19);
-    return {x, bot - (bot - top) * h / 1000};
-}
-constexpr VxPoint rw(int x, int h) { return {x, lw(640 - x, h).y}; }
+constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
+constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
 constexpr int DADO = 330; // height of the dado rail, per mille
 
 constexpr VxPoint pediment[] = {{256, 128}, {320, 104}, {384, 128}, {384, 134}, {256, 134}};
 
-constexpr VxPoint left_frame[] = {lw(62, 0), lw(62, 780), lw(148, 780), lw(148, 0)};
-constexpr VxPoint left_leaf[] = {lw(68, 0), lw(68, 750), lw(142, 750), lw(142, 0)};
+// The playroom's door: two panels and the knob.
+constexpr side_door playroom_door = {62, 148, 780, 68, 142, 750, 80, 130, 90, 260, 320, 2, 136, 380};
 
 // A wall sconce and a small seascape on the right wall.
 constexpr VxPoint sconce[] = {rw(560, 560), rw(566, 560), rw(566, 620), rw(560, 620)};
 
 void draw_box() {
-    vx_draw_rect(BL, BT, BR, BB);
-    vx_draw_line(BL, BT, 19, 7);
-    vx_draw_line(BR, BT, 621, 7);
-    vx_draw_line(BL, BB, 19, 329);
-    vx_draw_line(BR, BB, 621, 329);
+    draw_room_box(BL, BT, BR, BB);
     // Floorboards, and a runner carpet leading to the double door.
-    for (int x = BL + 30; x < BR; x += 30) vx_draw_line(x, BB, 320 + (x - 320) * 161 / 72, 329);
+    draw_floor_boards(BL + 30, BR, 30, BB, 161, 72);
     VxPoint a = lw(19, DADO), b = lw(BL, DADO);
     vx_draw_line(a.x, a.y, b.x, b.y);
     vx_draw_line(640 - a.x, a.y, 640 - b.x, b.y);
@@ -161,7 +116,7 @@ void draw_box() {
 
 void draw_runner() {
     static constexpr VxPoint runner[] = {{290, BB}, {350, BB}, {387, 329}, {253, 329}};
-    occlude(runner, 4);
+    occlude(runner);
     // A fringe at the runner's near end and a diamond pattern along it.
     for (int x = 258; x < 384; x += 6) vx_draw_line(x, 320, x, 329);
     vx_draw_line(256, 320, 384, 320);
@@ -175,11 +130,8 @@ void draw_runner() {
 }
 
 void draw_double_door() {
-    black();
-    vx_fill_rect(262, 134, 378, BB);
-    white();
-    vx_draw_rect(262, 134, 378, BB);
-    occlude(pediment, 5);
+    occlude_rect(262, 134, 378, BB);
+    occlude(pediment);
     vx_draw_circle(320, 120, 5);
     vx_draw_rect(266, 138, 318, BB);
     vx_draw_rect(322, 138, 374, BB);
@@ -195,41 +147,21 @@ void draw_double_door() {
     vx_draw_circle(328, 186, 2);
 }
 
-void draw_left_door() {
-    occlude(left_frame, 4);
-    outline(left_leaf, 4);
-    for (int h = 90; h < 700; h += 320) {
-        VxPoint p[] = {lw(80, h), lw(80, h + 260), lw(130, h + 260), lw(130, h)};
-        outline(p, 4);
-    }
-    VxPoint knob = lw(136, 380);
-    vx_draw_arc(knob.x, knob.y, 2, 4, 0, 360);
-}
-
 void draw_right_wall() {
     VxPoint p[] = {rw(470, 520), rw(470, 760), rw(530, 760), rw(530, 520)};
-    outline(p, 4);
+    outline(p);
     // Waves in the seascape.
     for (int i = 1; i <= 3; ++i) {
         VxPoint a = rw(476, 520 + i * 50), b = rw(524, 520 + i * 50);
         vx_draw_line(a.x, a.y, (a.x + b.x) / 2, (a.y + b.y) / 2 - 3);
         vx_draw_line((a.x + b.x) / 2, (a.y + b.y) / 2 - 3, b.x, b.y);
     }
-    occlude(sconce, 4);
+    occlude(sconce);
     VxPoint cup = rw(563, 640);
     vx_draw_line(cup.x, sconce[2].y, cup.x + 8, cup.y);
     vx_draw_line(cup.x + 4, cup.y, cup.x + 12, cup.y);
     vx_draw_line(cup.x + 8, cup.y, cup.x + 8, cup.y - 14);
     vx_draw_arc(cup.x + 8, cup.y - 18, 2, 4, 0, 360);
-}
-
-void draw_ceiling_lamp() {
-    vx_draw_line(320, 8, 320, 46);
-    black();
-    vx_fill_arc(320, 58, 20, 12, 0, 180);
-    white();
-    vx_draw_arc(320, 58, 20, 12, 0, 180);
-    vx_draw_line(300, 58, 340, 58);
 }
 
 }  // namespace
@@ -238,7 +170,7 @@ void area_corridor_1f_bl_draw() {
     draw_box();
     draw_runner();
     draw_double_door();
-    draw_left_door();
+    draw_side_door(lw, playroom_door);
     draw_right_wall();
-    draw_ceiling_lamp();
+    draw_hanging_lamp(320, 8, 46, 58, 20, 12);
 }

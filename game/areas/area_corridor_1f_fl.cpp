@@ -3,6 +3,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -15,12 +16,6 @@ namespace {
 
 constexpr int FLAG_DOOR_HALL = 169;
 constexpr int FLAG_DOOR_GUESTROOM = 177;
-
-int redispatch(int vid, int *noun_here) {
-    return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-}
-
-bool opens_door(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 void look() {
     area_print_description(ai_corridor_1f_fl);
@@ -50,15 +45,6 @@ int move(int vid) {
     }
 }
 
-int door(int vid, int direction, const char *description, int *noun_here) {
-    if (opens_door(vid)) return redispatch(direction, noun_here);
-    if (vid == vi_look) {
-        message(description);
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
@@ -69,15 +55,14 @@ int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
         return move(vid);
     case ni_room:
     case ni_corridor:
-        if (vid == vi_look || vid == vi_exit) return redispatch(vid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_door:
         msg_several_doors();
         return 1;
     case ni_right_door:
-        return door(vid, vi_right, "飾り気のない木の扉だ。", noun_here);
+        return door_noun(vid, vi_right, "飾り気のない木の扉だ。", noun_here);
     case ni_back_door:
-        return door(vid, vi_backward, "古びた木の扉だ。", noun_here);
+        return door_noun(vid, vi_backward, "古びた木の扉だ。", noun_here);
     case ni_window:
         switch (vid) {
         case vi_look:
@@ -96,11 +81,7 @@ int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
             return 0;
         }
     case ni_wall:
-        if (vid == vi_look) {
-            message("色あせた壁紙の壁だ。腰の高さから下は板張りになっている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "色あせた壁紙の壁だ。腰の高さから下は板張りになっている。");
     case ni_floor:
     case ni_ceiling:
         return 0;
@@ -114,52 +95,27 @@ int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
 // The far end of the corridor: the frame scaled by 0.25 around the
 // vanishing point (320, 168).
 constexpr int BL = 245, BT = 128, BR = 395, BB = 208;
 
 // A point on the left wall at screen x, h per mille of the wall's height
 // above the floor; rw is the same on the right wall (the box is symmetric).
-constexpr VxPoint lw(int x, int h) {
-    int top = 7 + (x - 19) * (BT - 7) / (BL - 19);
-    int bot = 329 - (x - 19) * (329 - BB) / (BL - 19);
-    return {x, bot - (bot - top) * h / 1000};
-}
-constexpr VxPoint rw(int x, int h) { return {x, lw(640 - x, h).y}; }
+constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
+constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
 constexpr VxPoint window_frame[] = {lw(64, 120), lw(64, 900), lw(156, 900), lw(156, 120)};
 constexpr VxPoint window_glass[] = {lw(72, 160), lw(72, 860), lw(148, 860), lw(148, 160)};
 constexpr VxPoint sill[] = {lw(58, 120), lw(162, 120), lw(162, 100), {58, lw(58, 100).y + 6}};
 
-constexpr VxPoint door_frame[] = {rw(452, 0), rw(452, 760), rw(548, 760), rw(548, 0)};
-constexpr VxPoint door_leaf[] = {rw(458, 0), rw(458, 730), rw(542, 730), rw(542, 0)};
+// The guest room's door: two panels and the knob on the side nearest the
+// corridor's end.
+constexpr side_door guestroom_door = {452, 548, 760, 458, 542, 730, 470, 530, 80, 270, 330, 2, 464, 380};
 
 void draw_box() {
-    vx_draw_rect(BL, BT, BR, BB);
-    vx_draw_line(BL, BT, 19, 7);
-    vx_draw_line(BR, BT, 621, 7);
-    vx_draw_line(BL, BB, 19, 329);
-    vx_draw_line(BR, BB, 621, 329);
+    draw_room_box(BL, BT, BR, BB);
     // Floorboards running down the corridor.
-    for (int x = BL + 15; x < BR; x += 15) vx_draw_line(x, BB, 320 + (x - 320) * 4, 329);
+    draw_floor_boards(BL + 15, BR, 15, BB, 4, 1);
     // The dado rail along both walls and across the far end.
     vx_draw_line(lw(19, 350).x, lw(19, 350).y, BL, lw(BL, 350).y);
     vx_draw_line(rw(621, 350).x, rw(621, 350).y, BR, rw(BR, 350).y);
@@ -178,23 +134,13 @@ void draw_far_end() {
 }
 
 void draw_lamps() {
-    static constexpr int y[] = {8, 72};
-    static constexpr int drop[] = {22, 10};
-    static constexpr int rx[] = {22, 10};
-    static constexpr int ry[] = {6, 3};
-    for (int i = 0; i < 2; ++i) {
-        vx_draw_line(320, y[i], 320, y[i] + drop[i]);
-        black();
-        vx_fill_arc(320, y[i] + drop[i] + ry[i], rx[i], ry[i] * 2, 0, 180);
-        white();
-        vx_draw_arc(320, y[i] + drop[i] + ry[i], rx[i], ry[i] * 2, 0, 180);
-        vx_draw_line(320 - rx[i], y[i] + drop[i] + ry[i], 320 + rx[i], y[i] + drop[i] + ry[i]);
-    }
+    draw_hanging_lamp(320, 8, 30, 36, 22, 12);
+    draw_hanging_lamp(320, 72, 82, 85, 10, 6);
 }
 
 void draw_window() {
-    occlude(window_frame, 4);
-    outline(window_glass, 4);
+    occlude(window_frame);
+    outline(window_glass);
     // Two columns of four panes each.
     VxPoint top = lw(110, 860), bottom = lw(110, 160);
     vx_draw_line(110, top.y, 110, bottom.y);
@@ -202,7 +148,7 @@ void draw_window() {
         VxPoint a = lw(72, h), b = lw(148, h);
         vx_draw_line(a.x, a.y, b.x, b.y);
     }
-    occlude(sill, 4);
+    occlude(sill);
     // Curtain cords hanging at both sides of the frame.
     for (int x = 60; x <= 160; x += 100) {
         VxPoint a = lw(x, 900), b = lw(x, 520);
@@ -215,20 +161,8 @@ void draw_window() {
 void draw_picture_frame() {
     VxPoint a = lw(190, 720), b = lw(226, 720), c = lw(226, 500), d = lw(190, 500);
     VxPoint e[] = {a, b, c, d};
-    outline(e, 4);
+    outline(e);
     vx_draw_line(a.x + 6, (a.y + d.y) / 2 + 2, b.x - 6, (b.y + c.y) / 2 - 2);
-}
-
-void draw_door() {
-    occlude(door_frame, 4);
-    outline(door_leaf, 4);
-    // Two panels and the knob on the side nearest the corridor's end.
-    for (int h = 80; h < 700; h += 330) {
-        VxPoint p[] = {rw(470, h), rw(470, h + 270), rw(530, h + 270), rw(530, h)};
-        outline(p, 4);
-    }
-    VxPoint knob = rw(464, 380);
-    vx_draw_arc(knob.x, knob.y, 2, 4, 0, 360);
 }
 
 }  // namespace
@@ -239,5 +173,5 @@ void area_corridor_1f_fl_draw() {
     draw_lamps();
     draw_picture_frame();
     draw_window();
-    draw_door();
+    draw_side_door(rw, guestroom_door);
 }

@@ -4,6 +4,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -17,12 +18,6 @@ namespace {
 constexpr int FLAG_RIGHT_UNLOCKED = 149; // the hall's door to this wing
 constexpr int FLAG_DOOR_HALL = 170;
 constexpr int FLAG_DOOR_BATHROOM = 171;
-
-int redispatch(int vid, int *noun_here) {
-    return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-}
-
-bool opens_door(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 void look() {
     area_print_description(ai_corridor_1f_fr);
@@ -61,15 +56,6 @@ int move(int vid) {
     }
 }
 
-int door(int vid, int direction, const char *description, int *noun_here) {
-    if (opens_door(vid)) return redispatch(direction, noun_here);
-    if (vid == vi_look) {
-        message(description);
-        return 1;
-    }
-    return 0;
-}
-
 void read_warning() {
     message("赤黒い塗料で、英語が殴り書きされている。「DON'T LEAVE」――出ていくな、ということだろうか。");
 }
@@ -84,15 +70,14 @@ int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here) {
         return move(vid);
     case ni_room:
     case ni_corridor:
-        if (vid == vi_look || vid == vi_exit) return redispatch(vid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_door:
         msg_several_doors();
         return 1;
     case ni_left_door:
-        return door(vid, vi_left, "白いペンキの剥げかけた扉だ。", noun_here);
+        return door_noun(vid, vi_left, "白いペンキの剥げかけた扉だ。", noun_here);
     case ni_back_door:
-        return door(vid, vi_backward, "古びた木の扉だ。", noun_here);
+        return door_noun(vid, vi_backward, "古びた木の扉だ。", noun_here);
     case ni_window:
         switch (vid) {
         case vi_exit:
@@ -139,36 +124,14 @@ int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
 // The end wall carrying the warning: the frame scaled by 0.5 around (320, 168).
 constexpr int BL = 170, BT = 88, BR = 470, BB = 248;
 
-constexpr VxPoint lw(int x, int h) {
-    int top = 7 + (x - 19) * (BT - 7) / (BL - 19);
-    int bot = 329 - (x - 19) * (329 - BB) / (BL - 19);
-    return {x, bot - (bot - top) * h / 1000};
-}
-constexpr VxPoint rw(int x, int h) { return {x, lw(640 - x, h).y}; }
+constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
+constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
-constexpr VxPoint door_frame[] = {lw(56, 0), lw(56, 780), lw(136, 780), lw(136, 0)};
-constexpr VxPoint door_leaf[] = {lw(62, 0), lw(62, 750), lw(130, 750), lw(130, 0)};
+// The bathroom's door: two panels and the knob.
+constexpr side_door bathroom_door = {56, 136, 780, 62, 130, 750, 74, 118, 90, 260, 320, 2, 124, 380};
 
 // The sash window: the frame, the upper sash and the raised lower sash.
 constexpr VxPoint window_frame[] = {rw(500, 280), rw(500, 880), rw(590, 880), rw(590, 280)};
@@ -266,13 +229,9 @@ void draw_warning() {
 }
 
 void draw_box() {
-    vx_draw_rect(BL, BT, BR, BB);
-    vx_draw_line(BL, BT, 19, 7);
-    vx_draw_line(BR, BT, 621, 7);
-    vx_draw_line(BL, BB, 19, 329);
-    vx_draw_line(BR, BB, 621, 329);
+    draw_room_box(BL, BT, BR, BB);
     // Floor tiles set diagonally would be too fine here: plain boards.
-    for (int x = BL + 25; x < BR; x += 25) vx_draw_line(x, BB, 320 + (x - 320) * 161 / 80, 329);
+    draw_floor_boards(BL + 25, BR, 25, BB, 161, 80);
     // Skirting boards.
     VxPoint a = lw(19, 40), b = lw(BL, 40);
     vx_draw_line(a.x, a.y, b.x, b.y);
@@ -280,19 +239,8 @@ void draw_box() {
     vx_draw_line(BL, b.y, BR, b.y);
 }
 
-void draw_door() {
-    occlude(door_frame, 4);
-    outline(door_leaf, 4);
-    for (int h = 90; h < 700; h += 320) {
-        VxPoint p[] = {lw(74, h), lw(74, h + 260), lw(118, h + 260), lw(118, h)};
-        outline(p, 4);
-    }
-    VxPoint knob = lw(124, 380);
-    vx_draw_arc(knob.x, knob.y, 2, 4, 0, 360);
-}
-
 void draw_window() {
-    occlude(window_frame, 4);
+    occlude(window_frame);
     // Outside: a low horizon and a few tufts of grass under the raised sash.
     VxPoint h1 = rw(500, 380), h2 = rw(590, 380);
     vx_draw_line(h1.x, h1.y, h2.x, h2.y);
@@ -301,11 +249,11 @@ void draw_window() {
         vx_draw_line(g.x, g.y, g.x - 3, g.y - 10);
         vx_draw_line(g.x, g.y, g.x + 3, g.y - 9);
     }
-    outline(upper_sash, 4);
+    outline(upper_sash);
     VxPoint m1 = rw(545, 560), m2 = rw(545, 860);
     vx_draw_line(m1.x, m1.y, m2.x, m2.y);
     // The raised lower sash hangs in front of the upper one.
-    occlude(lower_sash, 4);
+    occlude(lower_sash);
     VxPoint n1 = rw(545, 470), n2 = rw(545, 700);
     vx_draw_line(n1.x, n1.y, n2.x, n2.y);
     VxPoint s1 = rw(496, 280), s2 = rw(594, 280);
@@ -319,6 +267,6 @@ void draw_window() {
 void area_corridor_1f_fr_draw() {
     draw_box();
     draw_warning();
-    draw_door();
+    draw_side_door(lw, bathroom_door);
     draw_window();
 }

@@ -3,6 +3,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -14,12 +15,6 @@
 namespace {
 
 constexpr int FLAG_DOOR_STORAGE = 178;
-
-int redispatch(int vid, int *noun_here) {
-    return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-}
-
-bool opens_door(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 void look() {
     area_print_description(ai_corridor_1f_mr);
@@ -57,23 +52,13 @@ int area_corridor_1f_mr_handler(int vid, int nid, int *noun_here) {
         return move(vid);
     case ni_room:
     case ni_corridor:
-        if (vid == vi_look || vid == vi_exit) return redispatch(vid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     // The only door within reach is the storage room's.
     case ni_door:
     case ni_right_door:
-        if (opens_door(vid)) return redispatch(vi_right, noun_here);
-        if (vid == vi_look) {
-            message("厚い板を打ち付けただけの、簡素な扉だ。");
-            return 1;
-        }
-        return 0;
+        return door_noun(vid, vi_right, "厚い板を打ち付けただけの、簡素な扉だ。", noun_here);
     case ni_wall:
-        if (vid == vi_look) {
-            message("しみだらけの壁だ。等間隔に並んだ柱が、廊下の奥まで続いている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "しみだらけの壁だ。等間隔に並んだ柱が、廊下の奥まで続いている。");
     case ni_floor:
     case ni_ceiling:
         return 0;
@@ -87,33 +72,11 @@ int area_corridor_1f_mr_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
 // The far end, small: the frame scaled by 0.12 around (320, 168).
 constexpr int BL = 284, BT = 149, BR = 356, BB = 187;
 
-constexpr VxPoint lw(int x, int h) {
-    int top = 7 + (x - 19) * (BT - 7) / (BL - 19);
-    int bot = 329 - (x - 19) * (329 - BB) / (BL - 19);
-    return {x, bot - (bot - top) * h / 1000};
-}
-constexpr VxPoint rw(int x, int h) { return {x, lw(640 - x, h).y}; }
+constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
+constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
 // Pilasters along both walls at these screen x, growing closer together
 // with the distance; the near storage door stands between two of them.
@@ -123,17 +86,13 @@ constexpr VxPoint store_frame[] = {rw(484, 0), rw(484, 740), rw(546, 740), rw(54
 constexpr VxPoint store_leaf[] = {rw(489, 0), rw(489, 715), rw(541, 715), rw(541, 0)};
 
 void draw_box() {
-    vx_draw_rect(BL, BT, BR, BB);
-    vx_draw_line(BL, BT, 19, 7);
-    vx_draw_line(BR, BT, 621, 7);
-    vx_draw_line(BL, BB, 19, 329);
-    vx_draw_line(BR, BB, 621, 329);
+    draw_room_box(BL, BT, BR, BB);
 }
 
 // A worn runner down the middle of the floor.
 void draw_runner() {
     static constexpr VxPoint runner[] = {{314, BB}, {326, BB}, {371, 329}, {269, 329}};
-    occlude(runner, 4);
+    occlude(runner);
     for (int y = BB + 4, gap = 2; y < 329; gap += 2, y += gap) {
         int half = 6 + (y - BB) * 45 / 142;
         vx_draw_line(320 - half + 3, y, 320 + half - 3, y);
@@ -160,12 +119,7 @@ void draw_lamps() {
         VxPoint top = lw(pilaster_x[i], 1000);
         int r = 14 - i * 3;
         int y = top.y + r + 4;
-        vx_draw_line(320, top.y, 320, y - r / 2);
-        black();
-        vx_fill_arc(320, y, r, r / 2 + 1, 0, 180);
-        white();
-        vx_draw_arc(320, y, r, r / 2 + 1, 0, 180);
-        vx_draw_line(320 - r, y, 320 + r, y);
+        draw_hanging_lamp(320, top.y, y - r / 2, y, r, r / 2 + 1);
     }
 }
 
@@ -175,14 +129,14 @@ void draw_far_doors() {
     vx_draw_rect(312, 163, 328, BB);
     vx_draw_circle(325, 176, 1);
     VxPoint l[] = {lw(276, 0), lw(276, 700), lw(281, 700), lw(281, 0)};
-    outline(l, 4);
+    outline(l);
     VxPoint r[] = {rw(364, 0), rw(364, 700), rw(359, 700), rw(359, 0)};
-    outline(r, 4);
+    outline(r);
 }
 
 void draw_storage_door() {
-    occlude(store_frame, 4);
-    outline(store_leaf, 4);
+    occlude(store_frame);
+    outline(store_leaf);
     // Planks of the door and two iron straps across them.
     for (int x = 502; x < 541; x += 13) {
         VxPoint a = rw(x, 0), b = rw(x, 715);
@@ -191,7 +145,7 @@ void draw_storage_door() {
     for (int h = 160; h < 700; h += 420) {
         VxPoint a = rw(489, h), b = rw(541, h), c = rw(541, h + 40), d = rw(489, h + 40);
         VxPoint strap[] = {a, b, c, d};
-        occlude(strap, 4);
+        occlude(strap);
     }
     VxPoint ring = rw(494, 400);
     vx_draw_arc(ring.x, ring.y + 4, 3, 5, 0, 360);

@@ -10,6 +10,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -47,8 +48,6 @@ const keepsake *keepsake_of(int nid) {
         if (k.nid == nid) return &k;
     return nullptr;
 }
-
-void describe(int nid) { message("%s", noun_description(nid)); }
 
 // After Return: the family leaves, and the father shows the way on.
 void dinner_ends() {
@@ -164,12 +163,6 @@ int placed_thing(int vid, int nid, int flag, const char *put_text, int *noun_her
     return 0;
 }
 
-int door_noun(int vid, int dir, int *noun_here) {
-    if (vid == vi_open || vid == vi_push || vid == vi_pull)
-        return area_call_handler(get_cur_area(), dir, ni_invalid, noun_here);
-    return 0;
-}
-
 }  // namespace
 
 int area_dining_handler(int vid, int nid, int *noun_here) {
@@ -213,34 +206,10 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_swordman:
-        if (flag_test(F_SWORDMAN) || has_item(ni_swordman)) {
-            *noun_here = 0;
-            return 0;
-        }
-        if (vid == vi_look) {
-            describe(ni_swordman);
-            return 1;
-        }
-        if (vid == vi_get) {
-            take_item(ni_swordman, F_SWORDMAN);
-            return 1;
-        }
-        return 0;
+        return lying_item(vid, nid, flag_test_not(F_SWORDMAN), F_SWORDMAN, noun_here);
 
     case ni_chicken_bone:
-        if (flag_test_not(F_CANDLE_LIT) || flag_test(F_BONE_TAKEN) || has_item(ni_chicken_bone)) {
-            *noun_here = 0;
-            return 0;
-        }
-        if (vid == vi_look) {
-            describe(ni_chicken_bone);
-            return 1;
-        }
-        if (vid == vi_get) {
-            take_item(ni_chicken_bone, F_BONE_TAKEN);
-            return 1;
-        }
-        return 0;
+        return lying_item(vid, nid, flag_test(F_CANDLE_LIT) && flag_test_not(F_BONE_TAKEN), F_BONE_TAKEN, noun_here);
 
     case ni_table:
         if (vid == vi_look || vid == vi_examine) {
@@ -274,15 +243,14 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
         msg_several_doors();
         return 1;
     case ni_left_door:
-        return door_noun(vid, vi_left, noun_here);
+        return door_noun(vid, vi_left, nullptr, noun_here);
     case ni_right_door:
-        return door_noun(vid, vi_right, noun_here);
+        return door_noun(vid, vi_right, nullptr, noun_here);
     case ni_back_door:
-        return door_noun(vid, vi_backward, noun_here);
+        return door_noun(vid, vi_backward, nullptr, noun_here);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_wall:
     case ni_floor:
     case ni_ceiling:
@@ -297,24 +265,6 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
 // ---- Picture ----
 
 namespace {
-
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-// A solid shape: black inside, white edges.
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-void occlude_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
 
 // Three chairs a side, far to near; the right ones mirror the left.
 struct chair {
@@ -352,9 +302,9 @@ void draw_chair(const chair &c, bool right) {
     vx_draw_line(x(c.leg_front_x), c.leg_front_y, x(c.leg_front_x), c.floor_near);
     vx_draw_line(x(c.leg_back_x), c.leg_back_y, x(c.leg_back_x), c.floor_near);
     vx_draw_line(x(c.leg_far_x), c.leg_far_y, x(c.leg_far_x), c.floor_far);
-    occlude(seat, 4);
-    occlude(front, 4);
-    occlude(back, 4);
+    occlude(seat);
+    occlude(front);
+    occlude(back);
     // Slats of the high back.
     int w = back[1].x - back[0].x;
     for (int i = 1; i < 3; ++i) {
@@ -378,17 +328,13 @@ void draw_necklace(int x, int y) {
     vx_draw_arc(x, y - 14, 10, 9, 180, 360);
     vx_draw_arc(x, y - 14, 10, 3, 0, 180);
     constexpr VxPoint pendant[] = {{0, 0}, {4, 5}, {0, 10}, {-4, 5}};
-    VxPoint p[4];
-    for (int i = 0; i < 4; ++i) p[i] = {x + pendant[i].x, y - 6 + pendant[i].y};
-    occlude(p, 4);
+    occlude_at(pendant, x, y - 6);
 }
 
 void draw_plush_cat(int x, int y) {
     constexpr VxPoint cat[] = {{-8, 0}, {-9, -12}, {-6, -16}, {-8, -26}, {-3, -22}, {3, -22},
                                {8, -26}, {6, -16}, {9, -12}, {8, 0}};
-    VxPoint p[10];
-    for (int i = 0; i < 10; ++i) p[i] = {x + cat[i].x, y + cat[i].y};
-    occlude(p, 10);
+    occlude_at(cat, x, y);
     vx_draw_line(x - 3, y - 18, x - 2, y - 18);
     vx_draw_line(x + 2, y - 18, x + 3, y - 18);
     vx_draw_line(x - 9, y - 12, x + 9, y - 12);
@@ -398,9 +344,7 @@ void draw_plush_cat(int x, int y) {
 void draw_large_robot(int x, int y) {
     constexpr VxPoint robot[] = {{-9, 0},   {-9, -8},  {-12, -8}, {-12, -22}, {-5, -22}, {-5, -28},
                                  {5, -28},  {5, -22},  {12, -22}, {12, -8},   {9, -8},   {9, 0}};
-    VxPoint p[12];
-    for (int i = 0; i < 12; ++i) p[i] = {x + robot[i].x, y + robot[i].y};
-    occlude(p, 12);
+    occlude_at(robot, x, y);
     vx_draw_rect(x - 3, y - 26, x + 3, y - 24);
     vx_draw_line(x - 5, y - 16, x + 5, y - 16);
     vx_draw_line(x, y - 8, x, y);
@@ -442,17 +386,11 @@ constexpr VxPoint chicken[] = {{300, 188}, {302, 180}, {310, 175}, {322, 174}, {
 
 void area_dining_draw() {
     // The room: back wall and the corners.
-    vx_draw_rect(218, 88, 422, 198);
-    vx_draw_line(218, 88, 19, 7);
-    vx_draw_line(422, 88, 621, 7);
-    vx_draw_line(218, 198, 19, 329);
-    vx_draw_line(422, 198, 621, 329);
+    draw_room_box(218, 88, 422, 198);
     // Floor boards running to the back wall.
     for (int i = 1; i < 14; ++i) vx_draw_line(218 + i * 204 / 14, 198, 19 + i * 43, 329);
     // Wainscot around the walls.
-    vx_draw_line(218, 162, 422, 162);
-    vx_draw_line(218, 162, 19, 225);
-    vx_draw_line(422, 162, 621, 225);
+    draw_rail(218, 422, 162, 225);
     // A still life in a heavy frame on the back wall.
     // Two still lifes in heavy frames on the back wall.
     for (int x = 240; x <= 352; x += 112) {
@@ -479,18 +417,14 @@ void area_dining_draw() {
     for (int side = 0; side < 2; ++side) {
         VxPoint d[4];
         for (int i = 0; i < 4; ++i) d[i] = side ? mirrored(left_door[i]) : left_door[i];
-        occlude(d, 4);
+        occlude(d);
         int s = side ? -1 : 1;
         int x0 = side ? 640 - 126 : 126;
         int x1 = side ? 640 - 163 : 163;
-        vx_draw_line(x0, 135, x1, 134);
-        vx_draw_line(x1, 134, x1, 175);
-        vx_draw_line(x1, 175, x0, 180);
-        vx_draw_line(x0, 180, x0, 135);
-        vx_draw_line(x0, 192, x1, 187);
-        vx_draw_line(x1, 187, x1, 222);
-        vx_draw_line(x1, 222, x0, 245);
-        vx_draw_line(x0, 245, x0, 192);
+        const VxPoint upper_panel[] = {{x0, 135}, {x1, 134}, {x1, 175}, {x0, 180}};
+        const VxPoint lower_panel[] = {{x0, 192}, {x1, 187}, {x1, 222}, {x0, 245}};
+        outline(upper_panel);
+        outline(lower_panel);
         vx_draw_arc(side ? 640 - 165 + 3 * s : 165 - 3, 183, 2, 3, 0, 360);
     }
 
@@ -503,8 +437,8 @@ void area_dining_draw() {
     vx_draw_line(366, 169, 366, 208);
     vx_draw_rect(228, 222, 236, 283);
     vx_draw_rect(404, 222, 412, 283);
-    occlude(table_top, 4);
-    occlude(table_front, 4);
+    occlude(table_top);
+    occlude(table_front);
     // Folds of the cloth hanging over the edge.
     for (int i = 1; i < 8; ++i) vx_draw_line(218 + i * 25, 212, 218 + i * 25, 222);
 
@@ -529,16 +463,10 @@ void area_dining_draw() {
     vx_draw_arc(320, 160, 4, 1, 0, 360);
     vx_draw_arc(320, 145, 7, 2, 0, 360);
     if (flag_test_not(F_CANDLE_TAKEN)) {
-        black();
-        vx_fill_rect(317, 128, 323, 143);
-        white();
-        vx_draw_rect(317, 128, 323, 143);
+        occlude_rect(317, 128, 323, 143);
         vx_draw_line(320, 128, 320, 124);
         if (flag_test(F_CANDLE_LIT)) {
-            black();
-            vx_fill_arc(320, 118, 3, 6, 0, 360);
-            white();
-            vx_draw_arc(320, 118, 3, 6, 0, 360);
+            occlude_ellipse(320, 118, 3, 6);
             vx_draw_line(320, 108, 320, 111);
             vx_draw_line(312, 114, 314, 115);
             vx_draw_line(328, 114, 326, 115);
@@ -548,7 +476,7 @@ void area_dining_draw() {
     // The offering in the middle of the table.
     if (flag_test(F_OFFERING)) {
         occlude_ellipse(320, 189, 29, 5);
-        occlude(chicken, 7);
+        occlude(chicken);
         vx_draw_arc(320, 182, 10, 4, 200, 340);
         occlude_ellipse(298, 183, 5, 3);
         occlude_ellipse(342, 183, 5, 3);

@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -116,19 +117,6 @@ int flowerpot_command(int vid) {
     }
 }
 
-int lying_key_command(int vid, int nid, int flag) {
-    if (vid == vi_look) {
-        const char *desc = noun_description(nid);
-        message("%s", desc ? desc : "");
-        return 1;
-    }
-    if (vid == vi_get) {
-        take_item(nid, flag);
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int area_entrance_handler(int vid, int nid, int *noun_here) {
@@ -164,30 +152,20 @@ int area_entrance_handler(int vid, int nid, int *noun_here) {
             remove_item(ni_brass_key);
             return 1;
         }
-        if (!brass_key_lying()) break;
-        return lying_key_command(vid, nid, FLAG_BRASS_KEY_TAKEN);
+        return lying_item(vid, nid, brass_key_lying(), FLAG_BRASS_KEY_TAKEN, noun_here);
     case ni_wooden_key:
         if (has_item(ni_wooden_key)) {
             if (vid != vi_use) break;
             msg_key_does_not_fit();
             return 1;
         }
-        if (!wooden_key_lying()) break;
-        return lying_key_command(vid, nid, FLAG_WOODEN_KEY_TAKEN);
+        return lying_item(vid, nid, wooden_key_lying(), FLAG_WOODEN_KEY_TAKEN, noun_here);
     case ni_flowerpot:
         return flowerpot_command(vid);
     case ni_house:
-        if (vid == vi_look) {
-            message("蔦の絡まる石造りの古い屋敷だ。窓という窓が固く閉ざされている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "蔦の絡まる石造りの古い屋敷だ。窓という窓が固く閉ざされている。");
     case ni_stairs:
-        if (vid == vi_look) {
-            message("玄関ポーチへ上る三段の石段だ。角がすり減っている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "玄関ポーチへ上る三段の石段だ。角がすり減っている。");
     default:
         break;
     }
@@ -219,37 +197,6 @@ constexpr int POT_LEFT_X = 140;
 constexpr int POT_RIGHT_X = 500;
 constexpr int POT_FOOT_Y = 270;
 
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occluder(const VxPoint *p, int n) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(n, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, n);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) { occluder(p, N); }
-
-// An occluder from a table around (0, 0), placed at (x, y).
-template <int N> void occluder_at(const VxPoint (&p)[N], int x, int y) {
-    VxPoint moved[N];
-    for (int i = 0; i < N; ++i) moved[i] = {p[i].x + x, p[i].y + y};
-    occluder(moved, N);
-}
-
-void solid_rect(int x1, int y1, int x2, int y2) {
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(x1, y1, x2, y2);
-    vx_set_color(-1, -1, -1);
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
 void draw_wall() {
     // Ashlar courses, every other one with its joints shifted half a stone.
     for (int row = 0; row < 15; ++row) {
@@ -261,17 +208,17 @@ void draw_wall() {
 }
 
 void draw_pillar(int x) {
-    solid_rect(x, 96, x + 32, 262);         // the shaft
+    occlude_rect(x, 96, x + 32, 262);       // the shaft
     for (int f = x + 6; f < x + 32; f += 6) // its fluting
         vx_draw_line(f, 100, f, 258);
-    solid_rect(x - 6, 86, x + 38, 96);  // capital
+    occlude_rect(x - 6, 86, x + 38, 96);   // capital
     vx_draw_line(x - 2, 92, x + 34, 92);
-    solid_rect(x - 6, 262, x + 38, 272); // base
+    occlude_rect(x - 6, 262, x + 38, 272); // base
     vx_draw_line(x - 3, 266, x + 35, 266);
 }
 
 void draw_door() {
-    occluder(door_frame);
+    occlude(door_frame);
     // The fanlight over the door, with its spokes.
     vx_draw_arc(320, 130, 46, 42, 0, 180);
     vx_draw_line(274, 130, 366, 130);
@@ -290,19 +237,19 @@ void draw_door() {
             vx_draw_rect(x + 4, y + 4, x + 30, y + 25);
         }
     }
-    solid_rect(350, 192, 362, 218);   // the escutcheon,
+    occlude_rect(350, 192, 362, 218); // the escutcheon,
     vx_draw_circle(356, 200, 4);      // the knob
     vx_draw_line(356, 208, 356, 213); // and the keyhole below it
 }
 
 void draw_porch_and_steps() {
     // The pediment over the porch, on its entablature.
-    occluder(pediment);
+    occlude(pediment);
     vx_draw_line(168, 64, 320, 24);
     vx_draw_line(320, 24, 472, 64);
     vx_draw_line(168, 64, 472, 64);
     vx_draw_circle(320, 48, 9); // a round window in the tympanum
-    solid_rect(132, 72, 508, 86);
+    occlude_rect(132, 72, 508, 86);
     for (int x = 140; x < 504; x += 12) vx_draw_rect(x, 78, x + 6, 84); // dentils
     // The porch floor and three steps down to the ground.
     vx_draw_line(60, 276, 580, 276);
@@ -317,14 +264,14 @@ void draw_porch_and_steps() {
         vx_draw_line(step_x[i], top + 17, 640 - step_x[i], top + 17);
     }
     // The doormat with its fringe.
-    occluder(doormat);
+    occlude(doormat);
     for (int x = 278; x < 366; x += 6) vx_draw_line(x, 272, x - 1, 275);
     for (int x = 290; x < 352; x += 10) vx_draw_line(x, 262, x - 2, 268);
 }
 
 void draw_pot(int x) {
-    occluder_at(pot_body, x, POT_FOOT_Y);
-    occluder_at(pot_rim, x, POT_FOOT_Y);
+    occlude_at(pot_body, x, POT_FOOT_Y);
+    occlude_at(pot_rim, x, POT_FOOT_Y);
     // The dead plant: bare stalks drooping over the rim.
     int y = POT_FOOT_Y - 47;
     vx_draw_line(x, y, x - 4, y - 34);
@@ -339,11 +286,11 @@ void draw_pot(int x) {
 }
 
 void draw_shards(int x) {
-    occluder_at(pot_stub, x, POT_FOOT_Y);
-    occluder_at(sherd_a, x, POT_FOOT_Y);
-    occluder_at(sherd_b, x, POT_FOOT_Y);
-    occluder_at(sherd_c, x, POT_FOOT_Y);
-    occluder_at(sherd_d, x, POT_FOOT_Y);
+    occlude_at(pot_stub, x, POT_FOOT_Y);
+    occlude_at(sherd_a, x, POT_FOOT_Y);
+    occlude_at(sherd_b, x, POT_FOOT_Y);
+    occlude_at(sherd_c, x, POT_FOOT_Y);
+    occlude_at(sherd_d, x, POT_FOOT_Y);
     vx_draw_line(x - 6, POT_FOOT_Y - 10, x - 20, POT_FOOT_Y - 30); // the plant, fallen over
     vx_draw_line(x - 20, POT_FOOT_Y - 30, x - 34, POT_FOOT_Y - 26);
     vx_draw_line(x - 14, POT_FOOT_Y - 22, x - 10, POT_FOOT_Y - 36);
@@ -367,8 +314,8 @@ void area_entrance_draw() {
     draw_porch_and_steps();
     draw_pillar(196);
     draw_pillar(412);
-    occluder(old_sherd_a);
-    occluder(old_sherd_b);
+    occlude(old_sherd_a);
+    occlude(old_sherd_b);
 
     bool moved = flag_test(FLAG_POT_MOVED);
     bool broken = flag_test(FLAG_POT_BROKEN);

@@ -4,6 +4,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -19,12 +20,6 @@ constexpr int FLAG_RIGHT_UNLOCKED = 149;  // turned from the right wing
 constexpr int FLAG_DOOR_DINING = 168;
 constexpr int FLAG_DOOR_LEFT = 169;
 constexpr int FLAG_DOOR_RIGHT = 170;
-
-int redispatch(int vid, int *noun_here) {
-    return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-}
-
-bool opens_door(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 void look() {
     area_print_description(ai_entrance_hall);
@@ -71,15 +66,6 @@ int move(int vid) {
 }
 
 // A door noun: open, push and pull walk through it; look describes it.
-int door(int vid, int direction, const char *description, int *noun_here) {
-    if (opens_door(vid)) return redispatch(direction, noun_here);
-    if (vid == vi_look) {
-        message(description);
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int area_entrance_hall_handler(int vid, int nid, int *noun_here) {
@@ -89,44 +75,27 @@ int area_entrance_hall_handler(int vid, int nid, int *noun_here) {
     case ni_invalid:
         return move(vid);
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return redispatch(vid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_door:
         msg_several_doors();
         return 1;
     case ni_front_door:
-        return door(vid, vi_forward, "彫刻の施された両開きの扉だ。真鍮の取っ手が鈍く光っている。", noun_here);
+        return door_noun(vid, vi_forward, "彫刻の施された両開きの扉だ。真鍮の取っ手が鈍く光っている。", noun_here);
     case ni_back_door:
-        return door(vid, vi_backward, "入ってきた玄関の扉だ。押しても引いてもびくともしない。", noun_here);
+        return door_noun(vid, vi_backward, "入ってきた玄関の扉だ。押しても引いてもびくともしない。", noun_here);
     case ni_left_door:
-        return door(vid, vi_left, "左の階段の下にある扉だ。", noun_here);
+        return door_noun(vid, vi_left, "左の階段の下にある扉だ。", noun_here);
     case ni_right_door:
-        return door(vid, vi_right, "右の階段の下にある扉だ。", noun_here);
+        return door_noun(vid, vi_right, "右の階段の下にある扉だ。", noun_here);
     case ni_stairs:
         if (vid == vi_up) return redispatch(vi_up, noun_here);
-        if (vid == vi_look) {
-            message("左右対称に弧を描いて上る階段だ。二階の回廊には手すりがめぐらされ、そこから広間を見下ろせるようになっている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "左右対称に弧を描いて上る階段だ。二階の回廊には手すりがめぐらされ、そこから広間を見下ろせるようになっている。");
     case ni_wall:
-        if (vid == vi_look) {
-            message("回廊の上の壁には、煤けた肖像画が二枚と丸窓がある。肖像画の顔はどちらも黒ずんで見分けられない。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "回廊の上の壁には、煤けた肖像画が二枚と丸窓がある。肖像画の顔はどちらも黒ずんで見分けられない。");
     case ni_ceiling:
-        if (vid == vi_look) {
-            message("高い天井から、蝋燭を立てる古いシャンデリアが吊り下がっている。灯りはついていない。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "高い天井から、蝋燭を立てる古いシャンデリアが吊り下がっている。灯りはついていない。");
     case ni_floor:
-        if (vid == vi_look) {
-            message("市松模様の石の床だ。正面の扉まで、色あせた絨毯が敷かれている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "市松模様の石の床だ。正面の扉まで、色あせた絨毯が敷かれている。");
     default:
         *noun_here = 0;
         return 0;
@@ -136,24 +105,6 @@ int area_entrance_hall_handler(int vid, int nid, int *noun_here) {
 // ---- Picture ----
 
 namespace {
-
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
 
 // The back wall; the room's corner lines run from it to the frame's corners
 // (it is the frame scaled by 0.4 around the vanishing point 320, 168).
@@ -202,17 +153,13 @@ constexpr VxPoint carpet[] = {{296, BB}, {344, BB}, {380, 329}, {260, 329}};
 constexpr VxPoint crown[] = {{300, 30}, {340, 30}, {334, 40}, {306, 40}};
 
 void draw_room() {
-    vx_draw_rect(BL, BT, BR, BB);
-    vx_draw_line(BL, BT, 19, 7);
-    vx_draw_line(BR, BT, 621, 7);
-    vx_draw_line(BL, BB, 19, 329);
-    vx_draw_line(BR, BB, 621, 329);
+    draw_room_box(BL, BT, BR, BB);
 }
 
 // A chequered stone floor: lines towards the vanishing point, and rows
 // that grow further apart towards the viewer.
 void draw_floor() {
-    for (int x = BL + 24; x < BR; x += 24) vx_draw_line(x, BB, 320 + (x - 320) * 161 / 64, 329);
+    draw_floor_boards(BL + 24, BR, 24, BB, 161, 64);
     int y = BB, gap = 6;
     while (y + gap < 329) {
         y += gap;
@@ -241,10 +188,7 @@ void draw_upper_wall() {
 
 // The gallery along the back wall with its balustrade.
 void draw_gallery() {
-    black();
-    vx_fill_rect(BL, GALLERY_Y, BR, GALLERY_Y + 6);
-    white();
-    vx_draw_rect(BL, GALLERY_Y, BR, GALLERY_Y + 6);
+    occlude_rect(BL, GALLERY_Y, BR, GALLERY_Y + 6);
     vx_draw_line(STAIR_TOP, GALLERY_Y - 14, 640 - STAIR_TOP, GALLERY_Y - 14);
     vx_draw_line(STAIR_TOP, GALLERY_Y - 12, 640 - STAIR_TOP, GALLERY_Y - 12);
     for (int x = STAIR_TOP + 4; x < 640 - STAIR_TOP; x += 8) vx_draw_line(x, GALLERY_Y - 12, x, GALLERY_Y);
@@ -268,20 +212,20 @@ void draw_double_door() {
 }
 
 void draw_carpet() {
-    occlude(carpet, 4);
+    occlude(carpet);
     vx_draw_line(300, BB, 270, 329);
     vx_draw_line(340, BB, 370, 329);
 }
 
 void draw_stair(const Stair &s, bool right) {
-    occlude(s.treads, 4);
+    occlude(s.treads);
     // The nosings of the treads, from the wall to the step profile.
     for (int k = 1; k < STEPS; ++k) {
         int y = GALLERY_Y + DY * k;
         int wall = BL - (BL - 19) * (y - GALLERY_Y) / (329 - GALLERY_Y);
         vx_draw_line(mirror(wall, right), y, mirror(STAIR_TOP - DX * k, right), y);
     }
-    occlude(s.side, 2 * STEPS + 2);
+    occlude(s.side);
     // A moulded panel on the stair's side.
     vx_draw_line(mirror(STAIR_TOP - 6, right), GALLERY_Y + 28, mirror(STAIR_TOP - 6, right), BB - 6);
     vx_draw_line(mirror(STAIR_TOP - 6, right), BB - 6, mirror(128, right), 306);
@@ -295,21 +239,15 @@ void draw_stair(const Stair &s, bool right) {
         int rail = rail_top + (x_top - x) * (rail_foot - rail_top) / (x_top - x_foot);
         vx_draw_line(mirror(x, right), GALLERY_Y + DY * k, mirror(x, right), rail);
     }
-    occlude(right ? newel_right : newel_left, 6);
-    black();
-    vx_fill_circle(mirror(100, right), 278, 6);
-    white();
-    vx_draw_circle(mirror(100, right), 278, 6);
+    occlude(right ? newel_right : newel_left);
+    occlude_circle(mirror(100, right), 278, 6);
     vx_draw_line(mirror(91, right), 296, mirror(109, right), 296);
 }
 
 void draw_chandelier() {
     vx_draw_line(320, 8, 320, 30);
-    occlude(crown, 4);
-    black();
-    vx_fill_arc(320, 48, 40, 8, 0, 360);
-    white();
-    vx_draw_arc(320, 48, 40, 8, 0, 360);
+    occlude(crown);
+    occlude_ellipse(320, 48, 40, 8);
     for (int x = 288; x <= 352; x += 16) {
         vx_draw_line(x, 44, x, 34);
         vx_draw_arc(x, 31, 2, 3, 0, 360);

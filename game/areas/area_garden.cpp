@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -84,11 +85,7 @@ int area_garden_handler(int vid, int nid, int *noun_here) {
         msg_too_far();
         return 1;
     case ni_house:
-        if (vid == vi_look) {
-            message("庭の奥に、灰色の屋敷が黙ってそびえている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "庭の奥に、灰色の屋敷が黙ってそびえている。");
     default:
         break;
     }
@@ -124,24 +121,9 @@ constexpr VxPoint tufts[] = {{40, 176},  {140, 174}, {210, 200}, {300, 176}, {33
                              {520, 210}, {600, 182}, {110, 250}, {250, 262}, {400, 258}, {560, 250},
                              {200, 312}, {450, 318}, {40, 322},  {620 - 30, 226}};
 
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-void occluder(const VxPoint *p, int n) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(n, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, n);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) { occluder(p, N); }
-
 // A shrub from its table, at (x, y), twice as large when near.
 template <int N> void shrub(const VxPoint (&p)[N], int x, int y, int scale) {
-    VxPoint placed_points[N];
-    for (int i = 0; i < N; ++i) placed_points[i] = {x + p[i].x * scale / 2, y + p[i].y * scale / 2};
-    occluder(placed_points, N);
+    occlude_at(p, x, y, scale, 2);
     // A few stems showing through the spines.
     vx_draw_line(x, y, x - 6 * scale, y - 14 * scale);
     vx_draw_line(x, y, x + 5 * scale, y - 16 * scale);
@@ -158,17 +140,17 @@ void tuft(int x, int y) {
 void draw_truck() {
     // The load first: drums standing in the bed, their tops showing.
     for (int x = 256; x < 306; x += 16) {
-        vx_set_color(0, 0, 0);
+        black();
         vx_fill_rect(x, 124, x + 12, 140);
-        vx_set_color(-1, -1, -1);
+        white();
         vx_draw_line(x, 124, x, 140);
         vx_draw_line(x + 12, 124, x + 12, 140);
         vx_draw_arc(x + 6, 124, 6, 2, 0, 360);
         vx_draw_line(x, 131, x + 12, 131);
     }
-    occluder(truck_bed);
+    occlude(truck_bed);
     vx_draw_line(250, 142, 306, 143);
-    occluder(truck_cab);
+    occlude(truck_cab);
     vx_draw_line(232, 130, 246, 130); // the side window
     vx_draw_line(232, 130, 226, 142);
     vx_draw_line(226, 142, 246, 142);
@@ -176,10 +158,10 @@ void draw_truck() {
     vx_draw_line(240, 146, 244, 146); // the door handle
     vx_draw_line(204, 150, 208, 150); // a headlamp
     // Wheels.
-    vx_set_color(0, 0, 0);
+    black();
     vx_fill_circle(218, 157, 7);
     vx_fill_circle(292, 157, 7);
-    vx_set_color(-1, -1, -1);
+    white();
     vx_draw_circle(218, 157, 7);
     vx_draw_circle(292, 157, 7);
     vx_draw_circle(218, 157, 2);
@@ -190,8 +172,7 @@ void draw_truck() {
 
 void area_garden_draw() {
     // The horizon with a line of far trees, then the road below it.
-    for (int i = 0; i + 1 < static_cast<int>(sizeof horizon / sizeof horizon[0]); ++i)
-        vx_draw_line(horizon[i].x, horizon[i].y, horizon[i + 1].x, horizon[i + 1].y);
+    polyline(horizon);
     for (int x = 36; x < 180; x += 24) vx_draw_arc(x, 136, 12, 6, 0, 180);
     for (int x = 330; x < 370; x += 24) vx_draw_arc(x, 138, 12, 6, 0, 180);
     vx_draw_line(road_far[0].x, road_far[0].y, road_far[1].x, road_far[1].y);

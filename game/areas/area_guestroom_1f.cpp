@@ -4,6 +4,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -22,8 +23,6 @@ constexpr int F_FLYING = 132;      // sequence 0: the dragon hovers in this room
 constexpr int F_SHOT_DOWN = 133;   // sequence 0: the dragon shot down
 constexpr int F_DOOR = 177;
 constexpr int SEQ_GOLDEN_KEY = 0;
-
-bool is_door_verb(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 bool dragon_flying() { return flag_test(F_FLYING) && flag_test_not(F_SHOT_DOWN); }
 
@@ -75,19 +74,7 @@ int flying_thing(int vid, int nid, int taken_flag, int *noun_here) {
         }
         return 0;
     }
-    if (!on_floor(nid, taken_flag)) {
-        *noun_here = 0;
-        return 0;
-    }
-    if (vid == vi_look) {
-        message("%s", noun_description(nid));
-        return 1;
-    }
-    if (vid == vi_get) {
-        take_item(nid, taken_flag);
-        return 1;
-    }
-    return 0;
+    return lying_item(vid, nid, on_floor(nid, taken_flag), taken_flag, noun_here);
 }
 
 }  // namespace
@@ -109,24 +96,14 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        if (vid == vi_backward) {
-            door_move(ai_corridor_1f_fl, F_DOOR);
-            return 1;
-        }
-        if (vid == vi_look) {
-            look_room();
-            return 1;
-        }
-        return 0;
+        return leave_or_look(vid, ai_corridor_1f_fl, F_DOOR, look_room);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
 
     case ni_door:
     case ni_back_door:
-        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_backward, ni_invalid, noun_here);
-        return 0;
+        return door_noun(vid, vi_backward, nullptr, noun_here);
 
     case ni_slingshot:
         if (!has_item(ni_slingshot)) break;
@@ -257,31 +234,6 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-template <int N>
-void solid(const VxPoint (&p)[N]) {
-    black();
-    vx_fill_polygon(N, p);
-    white();
-    for (int i = 0; i < N; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % N].x, p[(i + 1) % N].y);
-}
-
-void solid_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
-void solid_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
 // The wardrobe stands against the left wall, its doors facing the room.
 constexpr VxPoint wardrobe_top[] = {{158, 70}, {185, 70}, {105, 32}, {76, 32}};
 constexpr VxPoint wardrobe_doors[] = {{185, 70}, {185, 232}, {105, 290}, {105, 32}};
@@ -303,31 +255,22 @@ constexpr VxPoint fallen_dragon[] = {{232, 292}, {246, 282}, {266, 280}, {282, 2
 constexpr VxPoint fallen_wing[] = {{250, 284}, {240, 268}, {256, 274}, {262, 264}, {268, 282}};
 
 void draw_room() {
-    vx_draw_rect(190, 60, 450, 210);
-    vx_draw_line(190, 60, 19, 7);
-    vx_draw_line(450, 60, 621, 7);
-    vx_draw_line(190, 210, 19, 329);
-    vx_draw_line(450, 210, 621, 329);
+    draw_room_box(190, 60, 450, 210);
     // A picture rail along the walls.
-    vx_draw_line(190, 74, 450, 74);
-    vx_draw_line(190, 74, 19, 25);
-    vx_draw_line(450, 74, 621, 25);
+    draw_rail(190, 450, 74, 25);
 }
 
 void draw_window() {
-    vx_draw_rect(232, 84, 312, 164);
-    vx_draw_rect(236, 88, 308, 160);
-    vx_draw_line(272, 88, 272, 160);
-    for (int y = 112; y < 160; y += 24) vx_draw_line(236, y, 308, y);
+    draw_paned_window(232, 84, 312, 164, 4, 2, 3);
     vx_draw_line(228, 168, 316, 168);
     vx_draw_line(228, 168, 232, 164);
     vx_draw_line(316, 168, 312, 164);
 }
 
 void draw_wardrobe() {
-    solid(wardrobe_top);
-    solid_rect(76, 32, 105, 290);
-    solid(wardrobe_doors);
+    occlude(wardrobe_top);
+    occlude_rect(76, 32, 105, 290);
+    occlude(wardrobe_doors);
     vx_draw_line(185, 78, 105, 40);
     vx_draw_line(185, 224, 105, 282);
     for (int i = 0; i < 2; ++i) vx_draw_line(80 + i * 20, 36, 80 + i * 20, 286);
@@ -340,30 +283,30 @@ void draw_wardrobe() {
     // The far door swung open into the room: the rail and the night clothes.
     vx_draw_line(145, 53, 145, 259);
     vx_draw_arc(140, 152, 2, 4, 0, 360);
-    solid(wardrobe_inside);
+    occlude(wardrobe_inside);
     vx_draw_line(185, 86, 145, 67);
     for (int i = 0; i < 3; ++i) {
         int x = 176 - i * 12;
         int y = 84 - i * 6;
         vx_draw_line(x, y, x, y + 6);
         const VxPoint gown[] = {{x - 5, y + 6}, {x + 5, y + 6}, {x + 8, y + 100 + i * 10}, {x - 8, y + 102 + i * 10}};
-        solid(gown);
+        occlude(gown);
     }
-    solid_rect(185, 66, 224, 234);
+    occlude_rect(185, 66, 224, 234);
     vx_draw_rect(191, 76, 218, 224);
     vx_draw_arc(219, 150, 2, 4, 0, 360);
 }
 
 void draw_bed() {
-    solid(headboard);
+    occlude(headboard);
     vx_draw_line(392, 124, 438, 118);
-    solid(mattress);
-    solid(bed_side);
-    solid_ellipse(414, 180, 24, 8);
+    occlude(mattress);
+    occlude(bed_side);
+    occlude_ellipse(414, 180, 24, 8);
     vx_draw_line(376, 200, 466, 200);
     vx_draw_line(376, 200, 364, 240);
     vx_draw_line(466, 200, 532, 244);
-    solid(footboard);
+    occlude(footboard);
     vx_draw_rect(366, 244, 530, 290);
     for (int x = 388; x < 530; x += 22) vx_draw_line(x, 244, x, 290);
     vx_draw_circle(350, 232, 5);
@@ -371,14 +314,14 @@ void draw_bed() {
 }
 
 void draw_table_and_chair() {
-    solid(chair_back);
+    occlude(chair_back);
     vx_draw_line(330, 174, 350, 172);
-    solid(chair_seat);
+    occlude(chair_seat);
     vx_draw_line(312, 238, 312, 262);
     vx_draw_line(368, 236, 368, 260);
-    solid_rect(268, 236, 274, 272);
-    solid_ellipse(271, 274, 16, 4);
-    solid_ellipse(271, 232, 30, 8);
+    occlude_rect(268, 236, 274, 272);
+    occlude_ellipse(271, 274, 16, 4);
+    occlude_ellipse(271, 232, 30, 8);
     // A vase with a dried flower.
     vx_draw_arc(271, 222, 5, 8, 0, 360);
     vx_draw_line(271, 214, 274, 200);
@@ -386,10 +329,10 @@ void draw_table_and_chair() {
 }
 
 void draw_flying_dragon() {
-    solid(dragon_wing_left);
-    solid(dragon_wing_right);
-    solid(dragon_body);
-    solid(dragon_head);
+    occlude(dragon_wing_left);
+    occlude(dragon_wing_right);
+    occlude(dragon_body);
+    occlude(dragon_head);
     vx_fill_circle(370, 43, 1);
     vx_draw_line(300, 44, 288, 52);
     vx_draw_line(288, 52, 282, 48);
@@ -402,8 +345,8 @@ void draw_flying_dragon() {
 
 void draw_fallen_things() {
     if (flag_test_not(F_DRAGON)) {
-        solid(fallen_dragon);
-        solid(fallen_wing);
+        occlude(fallen_dragon);
+        occlude(fallen_wing);
         vx_fill_circle(290, 285, 1);
         vx_draw_line(232, 292, 220, 298);
     }

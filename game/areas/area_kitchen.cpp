@@ -3,6 +3,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -17,8 +18,6 @@ constexpr int F_OVEN_OPEN = 48; // the oven door folded down
 constexpr int F_CHICKEN = 49;   // roast chicken taken
 constexpr int F_DOOR_DINING = 173;
 constexpr int F_DOOR_CORRIDOR = 174;
-
-bool is_door_verb(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 bool chicken_in_oven() {
     return flag_test(F_OVEN_OPEN) && flag_test_not(F_CHICKEN) && !has_item(ni_roast_chicken);
@@ -62,20 +61,17 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
 
     case ni_door:
         msg_several_doors();
         return 1;
 
     case ni_left_door:
-        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_left, ni_invalid, noun_here);
-        return 0;
+        return door_noun(vid, vi_left, nullptr, noun_here);
 
     case ni_right_door:
-        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_right, ni_invalid, noun_here);
-        return 0;
+        return door_noun(vid, vi_right, nullptr, noun_here);
 
     case ni_oven:
         if (vid == vi_open) {
@@ -107,20 +103,11 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_roast_chicken:
-        if (!chicken_in_oven()) break;
-        if (vid == vi_look) {
-            message("%s", noun_description(ni_roast_chicken));
-            return 1;
-        }
-        if (vid == vi_get) {
-            take_item(ni_roast_chicken, F_CHICKEN);
-            return 1;
-        }
-        if (vid == vi_eat) {
+        if (vid == vi_eat && chicken_in_oven()) {
             message("食べられそうに見えるが、なんだか気が引ける。");
             return 1;
         }
-        return 0;
+        return lying_item(vid, nid, chicken_in_oven(), F_CHICKEN, noun_here);
 
     case ni_range:
         if (vid == vi_look) {
@@ -195,24 +182,6 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-template <int N>
-void solid(const VxPoint (&p)[N]) {
-    black();
-    vx_fill_polygon(N, p);
-    white();
-    for (int i = 0; i < N; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % N].x, p[(i + 1) % N].y);
-}
-
-void solid_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
 constexpr VxPoint left_door[] = {{120, 106}, {120, 253}, {60, 298}, {60, 104}};
 constexpr VxPoint right_door[] = {{520, 106}, {580, 104}, {580, 298}, {520, 253}};
 constexpr VxPoint hood[] = {{270, 70}, {322, 70}, {338, 108}, {254, 108}};
@@ -223,13 +192,9 @@ constexpr VxPoint chicken[] = {{280, 196}, {286, 186}, {298, 182}, {310, 185}, {
                                {312, 200}, {288, 201}};
 
 void draw_room() {
-    vx_draw_rect(170, 60, 470, 215);
-    vx_draw_line(170, 60, 19, 7);
-    vx_draw_line(470, 60, 621, 7);
-    vx_draw_line(170, 215, 19, 329);
-    vx_draw_line(470, 215, 621, 329);
+    draw_room_box(170, 60, 470, 215);
     // Chequered floor: boards towards the viewer and across.
-    for (int x = 200; x <= 440; x += 40) vx_draw_line(x, 215, 320 + (x - 320) * 191 / 77, 329);
+    draw_floor_boards(200, 441, 40, 215, 191, 77);
     vx_draw_line(144, 235, 496, 235);
     vx_draw_line(104, 265, 536, 265);
     vx_draw_line(50, 306, 590, 306);
@@ -239,12 +204,12 @@ void draw_room() {
 }
 
 void draw_doors() {
-    solid(left_door);
+    occlude(left_door);
     vx_draw_line(112, 118, 68, 117);
     vx_draw_line(68, 117, 68, 280);
     vx_draw_line(112, 118, 112, 244);
     vx_draw_arc(108, 182, 3, 5, 0, 360);
-    solid(right_door);
+    occlude(right_door);
     vx_draw_line(528, 118, 572, 117);
     vx_draw_line(572, 117, 572, 280);
     vx_draw_line(528, 118, 528, 244);
@@ -252,7 +217,7 @@ void draw_doors() {
 }
 
 void draw_cupboard() {
-    solid_rect(180, 74, 248, 215);
+    occlude_rect(180, 74, 248, 215);
     // Glazed upper half with plates standing on the shelves.
     vx_draw_rect(186, 80, 213, 140);
     vx_draw_rect(215, 80, 242, 140);
@@ -272,11 +237,11 @@ void draw_cupboard() {
 }
 
 void draw_stove() {
-    solid(hood);
+    occlude(hood);
     vx_draw_line(284, 70, 284, 60);
     vx_draw_line(308, 70, 308, 60);
-    solid_rect(256, 150, 336, 215);
-    solid(stove_top);
+    occlude_rect(256, 150, 336, 215);
+    occlude(stove_top);
     for (int i = 0; i < 2; ++i) {
         vx_draw_arc(276 + i * 40, 145, 12, 3, 0, 360);
         vx_draw_arc(276 + i * 40, 145, 5, 1, 0, 360);
@@ -295,21 +260,21 @@ void draw_stove() {
     vx_draw_line(270, 186, 322, 186);
     vx_draw_line(270, 201, 322, 201);
     if (flag_test_not(F_CHICKEN)) {
-        solid(chicken);
+        occlude(chicken);
         vx_draw_line(310, 187, 320, 181);
         vx_draw_line(314, 192, 323, 189);
         vx_draw_circle(321, 180, 2);
         vx_draw_circle(324, 188, 2);
         vx_draw_arc(296, 192, 7, 3, 200, 340);
     }
-    solid(oven_door_open);
+    occlude(oven_door_open);
     vx_draw_line(262, 216, 330, 216);
     vx_draw_rect(274, 221, 318, 232);
 }
 
 void draw_sink_counter() {
-    solid_rect(340, 168, 406, 215);
-    solid(counter_top);
+    occlude_rect(340, 168, 406, 215);
+    occlude(counter_top);
     vx_draw_arc(372, 163, 20, 3, 0, 360);
     vx_draw_line(372, 160, 372, 146);
     vx_draw_arc(378, 146, 6, 4, 0, 180);
@@ -323,7 +288,7 @@ void draw_sink_counter() {
 }
 
 void draw_icebox() {
-    solid_rect(410, 88, 462, 215);
+    occlude_rect(410, 88, 462, 215);
     vx_draw_line(410, 130, 462, 130);
     vx_draw_rect(418, 108, 421, 124);
     vx_draw_rect(418, 138, 421, 170);

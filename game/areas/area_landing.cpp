@@ -4,6 +4,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -17,12 +18,6 @@ namespace {
 constexpr int FLAG_FIRST_ASCENT = 82;
 constexpr int FLAG_DOOR_UNLOCKED = 150;
 constexpr int FLAG_DOOR_UPSTAIRS = 180;
-
-int redispatch(int vid, int *noun_here) {
-    return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-}
-
-bool opens_door(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 bool is_key(int nid) {
     return nid == ni_brass_key || nid == ni_wooden_key || nid == ni_bronze_key || nid == ni_steel_key ||
@@ -102,8 +97,7 @@ int area_landing_handler(int vid, int nid, int *noun_here) {
     case ni_invalid:
         return move(vid);
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return redispatch(vid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_door:
     case ni_front_door:
         if (opens_door(vid)) return redispatch(vi_forward, noun_here);
@@ -118,17 +112,9 @@ int area_landing_handler(int vid, int nid, int *noun_here) {
         return 0;
     case ni_stairs:
         if (vid == vi_down) return redispatch(vi_down, noun_here);
-        if (vid == vi_look) {
-            message("玄関ホールへ下りる階段だ。手すり越しに、薄暗い広間が見下ろせる。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "玄関ホールへ下りる階段だ。手すり越しに、薄暗い広間が見下ろせる。");
     case ni_wall:
-        if (vid == vi_look) {
-            message("腰板の張られた壁だ。扉の両脇に、燭台が取り付けられている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "腰板の張られた壁だ。扉の両脇に、燭台が取り付けられている。");
     case ni_floor:
     case ni_ceiling:
         return 0;
@@ -142,24 +128,6 @@ int area_landing_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
 // The wall with the door fills most of the view: the frame scaled by 0.7
 // around (320, 168).
 constexpr int BL = 109, BT = 55, BR = 531, BB = 281;
@@ -171,12 +139,8 @@ constexpr VxPoint newel[] = {{88, 228}, {106, 228}, {106, 329}, {88, 329}};
 constexpr VxPoint keyplate[] = {{314, 196}, {326, 196}, {328, 206}, {326, 226}, {314, 226}, {312, 206}};
 
 void draw_room() {
-    vx_draw_rect(BL, BT, BR, BB);
-    vx_draw_line(BL, BT, 19, 7);
-    vx_draw_line(BR, BT, 621, 7);
-    vx_draw_line(BL, BB, 19, 329);
-    vx_draw_line(BR, BB, 621, 329);
-    for (int x = BL + 42; x < BR; x += 42) vx_draw_line(x, BB, 320 + (x - 320) * 161 / 113, 329);
+    draw_room_box(BL, BT, BR, BB);
+    draw_floor_boards(BL + 42, BR, 42, BB, 161, 113);
 }
 
 // Wainscot panels along the lower wall; the door covers those behind it.
@@ -187,10 +151,7 @@ void draw_wainscot() {
 
 void draw_sconces() {
     for (int x = 190; x <= 450; x += 260) {
-        black();
-        vx_fill_rect(x - 5, 140, x + 5, 160);
-        white();
-        vx_draw_rect(x - 5, 140, x + 5, 160);
+        occlude_rect(x - 5, 140, x + 5, 160);
         vx_draw_line(x, 150, x - 12, 132);
         vx_draw_line(x, 150, x + 12, 132);
         for (int dx = -12; dx <= 12; dx += 12) {
@@ -224,7 +185,7 @@ void draw_double_door() {
         vx_draw_rect(x, 212, x + 50, 272);
         vx_draw_rect(x + 5, 217, x + 45, 267);
     }
-    occlude(keyplate, 6);
+    occlude(keyplate);
     vx_draw_circle(320, 206, 2);
     vx_draw_line(320, 208, 320, 216);
     vx_draw_circle(308, 204, 3);
@@ -232,16 +193,13 @@ void draw_double_door() {
 }
 
 void draw_stair_rail() {
-    occlude(rail, 4);
+    occlude(rail);
     for (int x = 30; x < 88; x += 14) {
         int y = 262 - (x - 19) * 26 / 77 + 10;
         vx_draw_line(x, y, x, 329);
     }
-    occlude(newel, 4);
-    black();
-    vx_fill_circle(97, 221, 8);
-    white();
-    vx_draw_circle(97, 221, 8);
+    occlude(newel);
+    occlude_circle(97, 221, 8);
     vx_draw_line(88, 240, 106, 240);
 }
 

@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -27,8 +28,6 @@ constexpr int F_HATCH = 192;
 
 bool dog_here() { return flag_test_not(F_DOG_GONE); }
 bool dog_on_hatch() { return flag_test_not(F_DOG_UP) && dog_here(); }
-
-void describe(int nid) { message("%s", noun_description(nid)); }
 
 void dog_glares() { message("%nnの上に座り込んでいる犬が、こちらを睨んでいる。", ni_hatch); }
 
@@ -101,28 +100,6 @@ int no_noun(int vid) {
     default:
         return 0;
     }
-}
-
-int lying_item(int vid, int nid, bool present, int taken_flag, int *noun_here) {
-    if (!present || has_item(nid)) {
-        *noun_here = 0;
-        return 0;
-    }
-    if (vid == vi_look) {
-        describe(nid);
-        return 1;
-    }
-    if (vid == vi_get) {
-        take_item(nid, taken_flag);
-        return 1;
-    }
-    return 0;
-}
-
-int door_noun(int vid, int dir, int *noun_here) {
-    if (vid == vi_open || vid == vi_push || vid == vi_pull)
-        return area_call_handler(get_cur_area(), dir, ni_invalid, noun_here);
-    return 0;
 }
 
 int dog(int vid, int *noun_here) {
@@ -320,13 +297,12 @@ int area_laundry_handler(int vid, int nid, int *noun_here) {
         msg_several_doors();
         return 1;
     case ni_front_door:
-        return door_noun(vid, vi_forward, noun_here);
+        return door_noun(vid, vi_forward, nullptr, noun_here);
     case ni_back_door:
-        return door_noun(vid, vi_backward, noun_here);
+        return door_noun(vid, vi_backward, nullptr, noun_here);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_wall:
     case ni_floor:
     case ni_ceiling:
@@ -342,23 +318,6 @@ int area_laundry_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-void occlude_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
 // Boards leaning on the back wall, left to right.
 constexpr VxPoint boards[][4] = {
     {{382, 235}, {396, 235}, {408, 112}, {396, 110}},
@@ -372,6 +331,8 @@ constexpr VxPoint machine_top[] = {{150, 118}, {246, 118}, {262, 124}, {166, 124
 constexpr VxPoint washer_lid[] = {{124, 228}, {146, 220}, {152, 250}, {146, 282}, {124, 278}, {118, 252}};
 constexpr VxPoint dryer_lid[] = {{128, 146}, {146, 140}, {150, 162}, {146, 186}, {128, 182}, {124, 164}};
 constexpr VxPoint mat[] = {{300, 262}, {520, 262}, {556, 318}, {274, 318}};
+constexpr VxPoint mat_border[] = {{310, 268}, {512, 268}, {544, 312}, {286, 312}};
+constexpr VxPoint wet_clothes[] = {{182, 262}, {190, 250}, {204, 256}, {214, 246}};
 constexpr VxPoint dog_lying[] = {{-78, -2}, {-86, -10}, {-84, -20}, {-74, -30}, {-66, -34}, {-62, -46},
                                  {-54, -34}, {-46, -26}, {-40, -20}, {-10, -26}, {20, -28}, {44, -24},
                                  {58, -14}, {66, -6},   {82, -10},  {88, -6},   {70, 4},   {40, 6},
@@ -381,21 +342,11 @@ constexpr VxPoint dog_standing[] = {{-88, -62}, {-80, -72}, {-70, -76}, {-64, -8
                                     {52, -32},  {50, 0},    {42, 0},    {38, -28},  {20, -30},  {-28, -30},
                                     {-32, 0},   {-40, 0},   {-44, -32}, {-54, -44}, {-68, -54}, {-86, -56}};
 
-void draw_dog(const VxPoint *shape, int n, int x, int y) {
-    VxPoint p[24];
-    for (int i = 0; i < n && i < 24; ++i) p[i] = {x + shape[i].x, y + shape[i].y};
-    occlude(p, n < 24 ? n : 24);
-}
-
 }  // namespace
 
 void area_laundry_draw() {
     // The room.
-    vx_draw_rect(170, 74, 470, 235);
-    vx_draw_line(170, 74, 19, 7);
-    vx_draw_line(470, 74, 621, 7);
-    vx_draw_line(170, 235, 19, 329);
-    vx_draw_line(470, 235, 621, 329);
+    draw_room_box(170, 74, 470, 235);
     // Tiles on the floor, a pipe along the back wall and a bare bulb.
     for (int i = 1; i < 8; ++i) vx_draw_line(170 + i * 300 / 8, 235, 19 + i * 602 / 8, 329);
     vx_draw_line(138, 255, 502, 255);
@@ -406,24 +357,21 @@ void area_laundry_draw() {
     vx_draw_arc(320, 46, 6, 7, 0, 360);
 
     // The door in the back wall that will not open.
-    occlude(back_door, 4);
+    occlude(back_door);
     vx_draw_rect(292, 126, 340, 176);
     vx_draw_rect(292, 184, 340, 228);
     vx_draw_circle(338, 180, 3);
 
     // Old boards leaning on the back wall.
     for (const auto &b : boards) {
-        occlude(b, 4);
+        occlude(b);
         vx_draw_line((b[0].x + b[1].x) / 2, 228, (b[2].x + b[3].x) / 2, 122);
     }
 
     // The washing machine with the dryer stacked on it, at the left.
-    occlude(machine_side, 4);
-    occlude(machine_top, 4);
-    black();
-    vx_fill_rect(150, 124, 246, 300);
-    white();
-    vx_draw_rect(150, 124, 246, 300);
+    occlude(machine_side);
+    occlude(machine_top);
+    occlude_rect(150, 124, 246, 300);
     vx_draw_line(150, 200, 246, 200);
     for (int y = 124; y < 260; y += 76) {
         vx_draw_line(150, y + 14, 246, y + 14);
@@ -441,7 +389,7 @@ void area_laundry_draw() {
     } else {
         occlude_ellipse(198, 170, 20, 20);
         vx_draw_arc(198, 178, 12, 4, 0, 180);
-        occlude(dryer_lid, 6);
+        occlude(dryer_lid);
         vx_draw_arc(136, 164, 6, 14, 0, 360);
     }
     // The washer's door below it, and the clothes behind it once open.
@@ -453,11 +401,9 @@ void area_laundry_draw() {
     } else {
         occlude_ellipse(198, 252, 28, 28);
         vx_draw_arc(198, 262, 20, 8, 0, 180);
-        vx_draw_line(182, 262, 190, 250);
-        vx_draw_line(190, 250, 204, 256);
-        vx_draw_line(204, 256, 214, 246);
+        polyline(wet_clothes);
         vx_draw_arc(200, 268, 14, 6, 180, 360);
-        occlude(washer_lid, 6);
+        occlude(washer_lid);
         vx_draw_arc(134, 252, 8, 20, 0, 360);
     }
 
@@ -480,20 +426,17 @@ void area_laundry_draw() {
 
     // The mat, and on it the dog: lying while it ignores the player,
     // standing once called by its name, gone with its master's hat.
-    occlude(mat, 4);
-    vx_draw_line(310, 268, 512, 268);
-    vx_draw_line(512, 268, 544, 312);
-    vx_draw_line(544, 312, 286, 312);
-    vx_draw_line(286, 312, 310, 268);
+    occlude(mat);
+    outline(mat_border);
     if (flag_test_not(F_DOG_UP) && flag_test_not(F_DOG_GONE)) {
-        draw_dog(dog_lying, 21, 412, 296);
+        occlude_at(dog_lying, 412, 296);
         vx_draw_line(-40 + 412, 300, -88 + 412, 302);
         vx_draw_line(-40 + 412, 303, -84 + 412, 306);
         vx_draw_circle(-72 + 412, 272, 1);
         vx_draw_line(-60 + 412, 278, -56 + 412, 270);
         vx_draw_line(30 + 412, 292, 38 + 412, 276);
     } else if (flag_test_not(F_DOG_GONE)) {
-        draw_dog(dog_standing, 24, 420, 300);
+        occlude_at(dog_standing, 420, 300);
         vx_draw_circle(-74 + 420, 232, 1);
         vx_draw_line(-58 + 420, 248, -52 + 420, 256);
         vx_draw_line(40 + 420, 270, 34 + 420, 298);
@@ -501,10 +444,7 @@ void area_laundry_draw() {
         // The collar the dog shook off, with its little pouch.
         vx_draw_arc(404, 292, 22, 7, 0, 360);
         vx_draw_arc(404, 292, 19, 5, 0, 360);
-        black();
-        vx_fill_rect(398, 294, 410, 306);
-        white();
-        vx_draw_rect(398, 294, 410, 306);
+        occlude_rect(398, 294, 410, 306);
         vx_draw_line(398, 298, 410, 298);
     }
 }

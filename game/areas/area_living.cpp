@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 #include <cstring>
 
@@ -43,8 +44,6 @@ constexpr person people[] = {
     {ni_girl, F_MAN_SEEN + 2, "猫のぬいぐるみを大事そうに抱えた少女だ。"},
     {ni_boy, F_MAN_SEEN + 3, "大きなロボットの玩具を得意げに掲げた少年だ。"},
 };
-
-void describe(int nid) { message("%s", noun_description(nid)); }
 
 bool bird_out() { return flag_test(F_CUCKOO_OUT) && flag_test_not(F_BIRD_TAKEN) && !has_item(ni_bird); }
 
@@ -104,29 +103,6 @@ int no_noun(int vid) {
     default:
         return 0;
     }
-}
-
-// An item that lies here while its flag is clear and it is not carried.
-int lying_item(int vid, int nid, bool present, int taken_flag, int *noun_here) {
-    if (!present || has_item(nid)) {
-        *noun_here = 0;
-        return 0;
-    }
-    if (vid == vi_look) {
-        describe(nid);
-        return 1;
-    }
-    if (vid == vi_get) {
-        take_item(nid, taken_flag);
-        return 1;
-    }
-    return 0;
-}
-
-int door_noun(int vid, int dir, int *noun_here) {
-    if (vid == vi_open || vid == vi_push || vid == vi_pull)
-        return area_call_handler(get_cur_area(), dir, ni_invalid, noun_here);
-    return 0;
 }
 
 int clock(int vid) {
@@ -276,11 +252,7 @@ int area_living_handler(int vid, int nid, int *noun_here) {
             if (flag_test(F_CLOCK_ON_HOUR)) flag_set(F_CUCKOO_DUE);
             return 1;
         }
-        if (vid == vi_look) {
-            message("鳩時計の錘を吊るした鎖だ。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "鳩時計の錘を吊るした鎖だ。");
     case ni_bird:
         return lying_item(vid, nid, bird_out(), F_BIRD_TAKEN, noun_here);
     case ni_cuckoo:
@@ -312,11 +284,7 @@ int area_living_handler(int vid, int nid, int *noun_here) {
             message("スイッチを入れてみたが、画面は暗いままだ。");
             return 1;
         }
-        if (vid == vi_look) {
-            message("木製のキャビネットに収まった古いテレビだ。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "木製のキャビネットに収まった古いテレビだ。");
     case ni_videotape:
         if (vid == vi_use) {
             message("再生できそうな機械が見あたらない。");
@@ -328,23 +296,18 @@ int area_living_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
     case ni_window:
-        if (vid == vi_look) {
-            message("窓の外には、荒れ果てた庭が見える。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "窓の外には、荒れ果てた庭が見える。");
 
     case ni_door:
         msg_several_doors();
         return 1;
     case ni_back_door:
-        return door_noun(vid, vi_backward, noun_here);
+        return door_noun(vid, vi_backward, nullptr, noun_here);
     case ni_right_door:
-        return door_noun(vid, vi_right, noun_here);
+        return door_noun(vid, vi_right, nullptr, noun_here);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
     case ni_wall:
     case ni_floor:
     case ni_ceiling:
@@ -384,23 +347,6 @@ void area_living_turn_hook(int counted) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-void occlude_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
 void draw_window(int x) {
     occlude_rect(x, 92, x + 54, 176);
     vx_draw_rect(x + 4, 96, x + 50, 172);
@@ -418,6 +364,10 @@ constexpr VxPoint opening[] = {{280, 237}, {280, 196}, {290, 186}, {350, 186}, {
 constexpr VxPoint clock_case[] = {{302, 96}, {320, 80}, {338, 96}, {336, 134}, {304, 134}};
 constexpr VxPoint clock_door_open[] = {{326, 95}, {334, 93}, {334, 105}, {326, 104}};
 constexpr VxPoint right_door[] = {{484, 96}, {530, 82}, {530, 273}, {484, 245}};
+constexpr VxPoint right_door_panels[][4] = {
+    {{490, 104}, {524, 94}, {524, 170}, {490, 172}},
+    {{490, 184}, {524, 186}, {524, 258}, {490, 238}},
+};
 constexpr VxPoint tv_stand[] = {{56, 238}, {150, 238}, {164, 228}, {164, 296}, {150, 308}, {56, 308}};
 constexpr VxPoint tv_body[] = {{66, 166}, {146, 166}, {156, 160}, {156, 226}, {146, 236}, {66, 236}};
 constexpr VxPoint phone_table[] = {{500, 246}, {584, 246}, {596, 238}, {596, 246}, {584, 256}, {500, 256}};
@@ -426,6 +376,7 @@ constexpr VxPoint handset[] = {{518, 222}, {522, 214}, {562, 214}, {566, 222}, {
                                {530, 219}, {526, 224}};
 constexpr VxPoint tape[] = {{300, 296}, {340, 296}, {348, 290}, {348, 298}, {340, 304}, {300, 304}};
 constexpr VxPoint rug[] = {{196, 262}, {444, 262}, {500, 316}, {140, 316}};
+constexpr VxPoint rug_border[] = {{204, 268}, {436, 268}, {484, 310}, {156, 310}};
 constexpr VxPoint ash_heap[] = {{286, 237}, {294, 226}, {304, 220}, {318, 216}, {332, 219},
                                 {344, 225}, {354, 237}};
 
@@ -433,28 +384,19 @@ constexpr VxPoint ash_heap[] = {{286, 237}, {294, 226}, {304, 220}, {318, 216}, 
 
 void area_living_draw() {
     // The room.
-    vx_draw_rect(170, 76, 470, 237);
-    vx_draw_line(170, 76, 19, 7);
-    vx_draw_line(470, 76, 621, 7);
-    vx_draw_line(170, 237, 19, 329);
-    vx_draw_line(470, 237, 621, 329);
+    draw_room_box(170, 76, 470, 237);
     // Picture rail along the walls.
-    vx_draw_line(170, 86, 470, 86);
-    vx_draw_line(170, 86, 19, 20);
-    vx_draw_line(470, 86, 621, 20);
+    draw_rail(170, 470, 86, 20);
     // A rug before the hearth with a fringe.
-    occlude(rug, 4);
-    vx_draw_line(204, 268, 436, 268);
-    vx_draw_line(436, 268, 484, 310);
-    vx_draw_line(484, 310, 156, 310);
-    vx_draw_line(156, 310, 204, 268);
+    occlude(rug);
+    outline(rug_border);
     for (int x = 146; x <= 494; x += 12) vx_draw_line(x, 316, x, 321);
 
     draw_window(182);
     draw_window(404);
 
     // The hearth: surround, bricks, mantelpiece and the opening.
-    occlude(surround, 4);
+    occlude(surround);
     for (int y = 166; y < 237; y += 10) {
         vx_draw_line(254, y, 280, y);
         vx_draw_line(360, y, 386, y);
@@ -464,15 +406,15 @@ void area_living_draw() {
     }
     vx_draw_line(254, 166, 386, 166);
     vx_draw_line(254, 176, 386, 176);
-    occlude(opening, 6);
-    occlude(mantel, 4);
+    occlude(opening);
+    occlude(mantel);
     vx_draw_line(240, 160, 400, 160);
     // Andirons.
     vx_draw_line(292, 237, 292, 228);
     vx_draw_line(348, 237, 348, 228);
     // In the fire: the ash heap, then the silver key uncovered in it.
     if (flag_test_not(F_ASH_STIRRED)) {
-        occlude(ash_heap, 7);
+        occlude(ash_heap);
         for (int i = 0; i < 5; ++i) vx_draw_line(298 + i * 10, 232 - (i % 2) * 4, 304 + i * 10, 228 + (i % 2) * 3);
     } else if (flag_test_not(F_SILVER_KEY_TAKEN)) {
         vx_draw_arc(320, 236, 36, 3, 0, 180);
@@ -490,10 +432,7 @@ void area_living_draw() {
     vx_draw_circle(269, 139, 2);
     vx_draw_circle(274, 139, 2);
     if (flag_test_not(F_FOSSIL_TAKEN)) {
-        black();
-        vx_fill_circle(368, 139, 9);
-        white();
-        vx_draw_circle(368, 139, 9);
+        occlude_circle(368, 139, 9);
         vx_draw_arc(369, 139, 6, 6, 0, 360);
         vx_draw_arc(370, 139, 3, 3, 0, 360);
         for (int i = 0; i < 6; ++i) vx_draw_line(368, 139, 360 + i * 3, 131 + (i % 2) * 2);
@@ -506,7 +445,7 @@ void area_living_draw() {
     vx_draw_arc(328, 141, 2, 4, 0, 360);
     vx_draw_line(320, 134, 320, 144);
     vx_draw_circle(320, 145, 2);
-    occlude(clock_case, 5);
+    occlude(clock_case);
     vx_draw_line(298, 99, 320, 78);
     vx_draw_line(320, 78, 342, 99);
     vx_draw_circle(320, 116, 11);
@@ -521,34 +460,24 @@ void area_living_draw() {
         vx_draw_rect(315, 94, 325, 104);
         vx_draw_line(320, 94, 320, 104);
     } else {
-        black();
-        vx_fill_rect(315, 94, 325, 104);
-        white();
-        vx_draw_rect(315, 94, 325, 104);
-        occlude(clock_door_open, 4);
+        occlude_rect(315, 94, 325, 104);
+        occlude(clock_door_open);
     }
 
     // The door to the dining room in the right wall.
-    occlude(right_door, 4);
-    vx_draw_line(490, 104, 524, 94);
-    vx_draw_line(524, 94, 524, 170);
-    vx_draw_line(524, 170, 490, 172);
-    vx_draw_line(490, 172, 490, 104);
-    vx_draw_line(490, 184, 524, 186);
-    vx_draw_line(524, 186, 524, 258);
-    vx_draw_line(524, 258, 490, 238);
-    vx_draw_line(490, 238, 490, 184);
+    occlude(right_door);
+    for (const auto &panel : right_door_panels) outline(panel);
     vx_draw_arc(527, 180, 2, 3, 0, 360);
 
     // The television on its stand, at the left.
-    occlude(tv_stand, 6);
+    occlude(tv_stand);
     vx_draw_line(150, 238, 150, 308);
     vx_draw_line(60, 272, 146, 272);
     vx_draw_circle(100, 255, 2);
     vx_draw_circle(100, 290, 2);
     vx_draw_line(84, 166, 70, 132);
     vx_draw_line(96, 166, 118, 128);
-    occlude(tv_body, 6);
+    occlude(tv_body);
     vx_draw_line(146, 166, 146, 236);
     vx_draw_arc(102, 200, 32, 28, 0, 360);
     vx_draw_arc(92, 190, 14, 10, 100, 170);
@@ -558,15 +487,15 @@ void area_living_draw() {
     vx_draw_line(506, 256, 506, 316);
     vx_draw_line(578, 256, 578, 316);
     vx_draw_line(592, 248, 592, 300);
-    occlude(phone_table, 6);
-    occlude(phone_base, 4);
+    occlude(phone_table);
+    occlude(phone_base);
     vx_draw_circle(542, 236, 7);
     vx_draw_circle(542, 236, 2);
-    occlude(handset, 8);
+    occlude(handset);
     vx_draw_arc(542, 252, 30, 8, 200, 260);
 
     // A videotape lying on the floor.
-    occlude(tape, 6);
+    occlude(tape);
     vx_draw_line(340, 296, 340, 304);
     vx_draw_rect(308, 298, 330, 302);
 }

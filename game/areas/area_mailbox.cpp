@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -87,20 +88,6 @@ int mailbox_command(int vid) {
     }
 }
 
-// An item lying in the box: look and get here, everything else common.
-int lying_item_command(int vid, int nid, int flag) {
-    if (vid == vi_look) {
-        const char *desc = noun_description(nid);
-        message("%s", desc ? desc : "");
-        return 1;
-    }
-    if (vid == vi_get) {
-        take_item(nid, flag);
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int area_mailbox_handler(int vid, int nid, int *noun_here) {
@@ -125,11 +112,9 @@ int area_mailbox_handler(int vid, int nid, int *noun_here) {
     case ni_mailbox:
         return mailbox_command(vid);
     case ni_leaflet:
-        if (!leaflet_lying()) break;
-        return lying_item_command(vid, nid, FLAG_LEAFLET_TAKEN);
+        return lying_item(vid, nid, leaflet_lying(), FLAG_LEAFLET_TAKEN, noun_here);
     case ni_medal:
-        if (!medal_lying()) break;
-        return lying_item_command(vid, nid, FLAG_MEDAL_TAKEN);
+        return lying_item(vid, nid, medal_lying(), FLAG_MEDAL_TAKEN, noun_here);
     case ni_house:
         if (vid == vi_look) {
             message("崖の上に古い洋館が建っている。あれがケルダリーの屋敷だ。");
@@ -141,11 +126,7 @@ int area_mailbox_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
     case ni_path:
-        if (vid == vi_look) {
-            message("屋敷の玄関へと続く小道だ。轍の跡はすっかり雑草に埋もれている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "屋敷の玄関へと続く小道だ。轍の跡はすっかり雑草に埋もれている。");
     case ni_tree:
         if (vid == vi_look) {
             message("立ち枯れた木の切り株だ。上の方はぎざぎざに裂けている。");
@@ -192,43 +173,20 @@ constexpr VxPoint roof_side[] = {{300, 104}, {290, 84}, {336, 90}, {352, 110}, {
 constexpr VxPoint roof_front[] = {{180, 106}, {198, 80}, {290, 80}, {306, 106}};
 constexpr VxPoint dormer[] = {{232, 96}, {232, 86}, {243, 76}, {254, 86}, {254, 96}};
 constexpr VxPoint porch_roof[] = {{226, 134}, {243, 124}, {260, 134}};
-
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-void polyline(const VxPoint *p, int n) {
-    for (int i = 0; i + 1 < n; ++i) vx_draw_line(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y);
-}
-
-// A solid thing: black silhouette, then its white edges.
-void occluder(const VxPoint *p, int n) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(n, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, n);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) { occluder(p, N); }
+// What lies in the open box: the folded leaflet, the medal's ribbon.
+constexpr VxPoint leaflet[] = {{408, 220}, {426, 190}, {434, 196}, {418, 221}};
+constexpr VxPoint ribbon[] = {{410, 218}, {415, 212}, {420, 218}, {425, 212}, {430, 218}};
 
 void draw_mansion() {
-    occluder(house_side);
-    occluder(house_front);
-    occluder(roof_side);
-    occluder(roof_front);
-    occluder(dormer);
+    occlude(house_side);
+    occlude(house_front);
+    occlude(roof_side);
+    occlude(roof_front);
+    occlude(dormer);
     vx_draw_rect(238, 88, 248, 95); // the dormer's window
     // Two chimneys on the ridge.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(206, 70, 212, 80);
-    vx_fill_rect(272, 70, 278, 80);
-    vx_set_color(-1, -1, -1);
-    vx_draw_rect(206, 70, 212, 80);
-    vx_draw_rect(272, 70, 278, 80);
+    occlude_rect(206, 70, 212, 80);
+    occlude_rect(272, 70, 278, 80);
     // Rows of windows on the front, skipping the porch in the middle.
     for (int x = 194; x < 296; x += 14) {
         if (x > 226 && x < 258) continue;
@@ -246,7 +204,7 @@ void draw_mansion() {
     for (int x = 233; x < 256; x += 4) vx_draw_line(x, 118, x, 124);
     vx_draw_rect(238, 106, 248, 116); // the balcony door
     // The porch: a little pediment on columns, steps below.
-    occluder(porch_roof);
+    occlude(porch_roof);
     for (int x = 230; x <= 256; x += 6) vx_draw_line(x, 134, x, 158);
     vx_draw_rect(238, 140, 248, 158); // the front door
     vx_draw_line(224, 160, 262, 160);
@@ -258,9 +216,9 @@ void draw_mansion() {
 
 void area_mailbox_draw() {
     // The ground: the drive from the house past the mailbox, the horizon.
-    polyline(drive_left, 5);
-    polyline(drive_right, 5);
-    polyline(horizon, 10);
+    polyline(drive_left);
+    polyline(drive_right);
+    polyline(horizon);
     for (const VxPoint &t : tufts) { // grass along the drive's verges
         vx_draw_line(t.x, t.y, t.x - 5, t.y - 7);
         vx_draw_line(t.x, t.y, t.x - 1, t.y - 10);
@@ -269,18 +227,18 @@ void area_mailbox_draw() {
     }
 
     // The mailbox on its post.
-    occluder(post);
+    occlude(post);
     for (int y = 240; y < 328; y += 22) vx_draw_line(462, y, 474, y + 3); // the post's grain
-    occluder(box_side);
+    occlude(box_side);
     vx_draw_line(440, 180, 512, 158); // the box's shoulder
-    occluder(box_front);
-    occluder(signal_flag);
+    occlude(box_front);
+    occlude(signal_flag);
 
     // The lid: shut (only its knob), or hanging open in front of the box.
     if (flag_test_not(FLAG_MAILBOX_OPEN)) {
         vx_draw_arc(420, 195, 3, 4, 0, 360);
     } else {
-        occluder(open_lid);
+        occlude(open_lid);
         vx_draw_arc(386, 244, 2, 2, 0, 360);
         vx_draw_line(404, 222, 436, 222); // the floor at the opening
         vx_draw_line(404, 222, 420, 206);
@@ -289,19 +247,14 @@ void area_mailbox_draw() {
 
     // What is inside the open box: the leaflet first, the medal under it.
     if (flag_test(FLAG_MAILBOX_OPEN) && flag_test_not(FLAG_LEAFLET_TAKEN)) {
-        vx_draw_line(408, 220, 426, 190);
-        vx_draw_line(426, 190, 434, 196);
-        vx_draw_line(434, 196, 418, 221);
+        polyline(leaflet);
     }
     if (flag_test(FLAG_MAILBOX_OPEN) && flag_test(FLAG_LEAFLET_TAKEN) && flag_test_not(FLAG_MEDAL_TAKEN)) {
-        vx_draw_line(410, 218, 415, 212);
-        vx_draw_line(415, 212, 420, 218);
-        vx_draw_line(420, 218, 425, 212);
-        vx_draw_line(425, 212, 430, 218);
+        polyline(ribbon);
     }
 
     // The dead tree stump at left.
-    occluder(stump);
+    occlude(stump);
     vx_draw_line(70, 296, 76, 240);
     vx_draw_line(92, 300, 94, 232);
     vx_draw_line(108, 292, 104, 246);

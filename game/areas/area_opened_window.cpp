@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -108,21 +109,10 @@ constexpr VxPoint ground[] = {{20, 300}, {90, 296}, {170, 301}, {250, 297}, {330
 constexpr VxPoint tufts[] = {{40, 318}, {118, 308}, {196, 322}, {288, 312}, {352, 324},
                              {436, 310}, {512, 320}, {590, 312}};
 
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(N, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, N);
-}
-
 // A casement's frame with its four panes, between its hinge edge (a, b)
 // and its free edge (d, c).
 void casement(const VxPoint (&p)[4]) {
-    occluder(p);
+    occlude(p);
     const VxPoint a = p[0], b = p[1], c = p[2], d = p[3];
     int mx1 = (a.x + d.x) / 2, my1 = (a.y + d.y) / 2, mx2 = (b.x + c.x) / 2, my2 = (b.y + c.y) / 2;
     vx_draw_line(mx1, my1, mx2, my2);
@@ -146,16 +136,16 @@ void area_opened_window_draw() {
     }
     vx_draw_line(lean(CORNER_X, GROUND_Y), GROUND_Y, lean(CORNER_X, 8), 8);
     // The eaves across the top, their rafter ends seen from below.
-    occluder(eaves);
+    occlude(eaves);
     for (int x = 160; x < 620; x += 22) vx_draw_rect(x, 13, x + 8, 19);
 
     // A drainpipe up the wall at left, with its brackets.
-    occluder(drainpipe);
+    occlude(drainpipe);
     for (int i = 2; i < 28; i += 5) vx_draw_line(lean(92, course_y[i]), course_y[i], lean(112, course_y[i]), course_y[i]);
 
     // The open window high above: dark inside, a curtain blowing out.
-    occluder(lintel);
-    occluder(frame);
+    occlude(lintel);
+    occlude(frame);
     vx_draw_line(268, 46, 372, 46);
     vx_draw_line(268, 46, 263, 122);
     vx_draw_line(372, 46, 377, 122);
@@ -168,15 +158,11 @@ void area_opened_window_draw() {
     vx_draw_line(268, 48, 372, 48); // the curtain rail
     casement(left_casement);
     casement(right_casement);
-    occluder(sill);
+    occlude(sill);
     for (int x = 250; x < 392; x += 12) vx_draw_line(x, 138, x + 1, 142); // the sill's underside
 
     // The ground along the wall's foot, with grass.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 301, 620, 328);
-    vx_set_color(-1, -1, -1);
-    for (int i = 0; i + 1 < static_cast<int>(sizeof ground / sizeof ground[0]); ++i)
-        vx_draw_line(ground[i].x, ground[i].y, ground[i + 1].x, ground[i + 1].y);
+    draw_ground(ground, 301);
     for (const VxPoint &t : tufts) {
         vx_draw_line(t.x, t.y, t.x - 6, t.y - 9);
         vx_draw_line(t.x, t.y, t.x - 1, t.y - 12);

@@ -5,6 +5,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -19,8 +20,6 @@ constexpr int F_BALL_DROPPED = 30; // the ball rolled into the pocket and kept
 constexpr int F_PAPER_OUT = 31;    // the wastepaper pushed out into the tray
 constexpr int F_PAPER_TAKEN = 32;  // wastepaper taken
 constexpr int F_DOOR = 179;
-
-bool is_door_verb(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 bool paper_stuck() { return flag_test_not(F_PAPER_OUT); }
 bool paper_in_tray() {
@@ -66,24 +65,14 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        if (vid == vi_backward) {
-            door_move(ai_corridor_1f_bl, F_DOOR);
-            return 1;
-        }
-        if (vid == vi_look) {
-            look_room();
-            return 1;
-        }
-        return 0;
+        return leave_or_look(vid, ai_corridor_1f_bl, F_DOOR, look_room);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
 
     case ni_door:
     case ni_back_door:
-        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_backward, ni_invalid, noun_here);
-        return 0;
+        return door_noun(vid, vi_backward, nullptr, noun_here);
 
     case ni_billiard_table:
         if (vid == vi_look) {
@@ -144,16 +133,7 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
             }
             return 0;
         }
-        if (!paper_in_tray()) break;
-        if (vid == vi_look) {
-            message("%s", noun_description(ni_wastepaper));
-            return 1;
-        }
-        if (vid == vi_get) {
-            take_item(ni_wastepaper, F_PAPER_TAKEN);
-            return 1;
-        }
-        return 0;
+        return lying_item(vid, nid, paper_in_tray(), F_PAPER_TAKEN, noun_here);
 
     case ni_target:
     case ni_letter:
@@ -199,31 +179,6 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-template <int N>
-void solid(const VxPoint (&p)[N]) {
-    black();
-    vx_fill_polygon(N, p);
-    white();
-    for (int i = 0; i < N; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % N].x, p[(i + 1) % N].y);
-}
-
-void solid_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
-void solid_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
 constexpr VxPoint lamp_shade[] = {{290, 96}, {350, 96}, {372, 118}, {268, 118}};
 constexpr VxPoint table_top[] = {{206, 196}, {434, 196}, {506, 262}, {134, 262}};
 constexpr VxPoint table_cloth[] = {{218, 203}, {422, 203}, {484, 256}, {156, 256}};
@@ -236,22 +191,13 @@ constexpr VxPoint balls[] = {{300, 216}, {308, 216}, {316, 216}, {304, 222}, {31
                              {380, 236}, {240, 240}, {420, 222}};
 
 void draw_room() {
-    vx_draw_rect(190, 60, 450, 200);
-    vx_draw_line(190, 60, 19, 7);
-    vx_draw_line(450, 60, 621, 7);
-    vx_draw_line(190, 200, 19, 329);
-    vx_draw_line(450, 200, 621, 329);
+    draw_room_box(190, 60, 450, 200);
     // A skirting board round the walls.
-    vx_draw_line(190, 192, 450, 192);
-    vx_draw_line(190, 192, 19, 316);
-    vx_draw_line(450, 192, 621, 316);
+    draw_rail(190, 450, 192, 316);
 }
 
 void draw_window() {
-    vx_draw_rect(282, 74, 358, 150);
-    vx_draw_rect(286, 78, 354, 146);
-    vx_draw_line(320, 78, 320, 146);
-    for (int y = 100; y < 146; y += 23) vx_draw_line(286, y, 354, y);
+    draw_paned_window(282, 74, 358, 150, 4, 2, 3);
     // Curtains gathered on both sides.
     for (int i = 0; i < 3; ++i) {
         vx_draw_line(270 + i * 4, 70, 274 + i * 3, 160);
@@ -262,7 +208,7 @@ void draw_window() {
 
 void draw_dartboard() {
     // On the left wall, foreshortened into tall ellipses.
-    solid_ellipse(112, 120, 16, 34);
+    occlude_ellipse(112, 120, 16, 34);
     vx_draw_arc(112, 120, 12, 26, 0, 360);
     vx_draw_arc(112, 120, 7, 15, 0, 360);
     vx_draw_arc(112, 120, 2, 4, 0, 360);
@@ -271,7 +217,7 @@ void draw_dartboard() {
     vx_draw_line(101, 98, 123, 142);
     vx_draw_line(123, 98, 101, 142);
     // The letter pinned under the dart.
-    solid(letter);
+    occlude(letter);
     vx_draw_line(110, 133, 116, 134);
     vx_draw_line(110, 138, 116, 139);
     vx_draw_line(113, 124, 126, 118);
@@ -280,38 +226,30 @@ void draw_dartboard() {
 }
 
 void draw_cue_rack() {
-    solid(cue_rack);
+    occlude(cue_rack);
     for (int i = 0; i < 4; ++i) vx_draw_line(546 + i * 7, 84 - i * 2, 548 + i * 7, 240 - i * 4);
 }
 
 void draw_lamp() {
     vx_draw_line(320, 7, 320, 96);
-    solid(lamp_shade);
+    occlude(lamp_shade);
     vx_draw_arc(320, 118, 52, 4, 180, 360);
 }
 
 void draw_table() {
     // Legs first, the body hides their tops.
-    solid_rect(150, 276, 170, 322);
-    solid_rect(470, 276, 490, 322);
-    solid_rect(212, 270, 226, 300);
-    solid_rect(414, 270, 428, 300);
-    solid(table_front);
+    occlude_rect(150, 276, 170, 322);
+    occlude_rect(470, 276, 490, 322);
+    occlude_rect(212, 270, 226, 300);
+    occlude_rect(414, 270, 428, 300);
+    occlude(table_front);
     vx_draw_line(134, 270, 506, 270);
-    solid(table_top);
-    vx_draw_line(table_cloth[0].x, table_cloth[0].y, table_cloth[1].x, table_cloth[1].y);
-    vx_draw_line(table_cloth[1].x, table_cloth[1].y, table_cloth[2].x, table_cloth[2].y);
-    vx_draw_line(table_cloth[2].x, table_cloth[2].y, table_cloth[3].x, table_cloth[3].y);
-    vx_draw_line(table_cloth[3].x, table_cloth[3].y, table_cloth[0].x, table_cloth[0].y);
+    occlude(table_top);
+    outline(table_cloth);
     // Six pockets: four corners and the middle of the long sides.
     const VxPoint pockets[] = {{214, 200}, {426, 200}, {172, 229}, {468, 229}, {146, 258}, {494, 258}};
-    for (const VxPoint &p : pockets) {
-        black();
-        vx_fill_arc(p.x, p.y, 6, 3, 0, 360);
-        white();
-        vx_draw_arc(p.x, p.y, 6, 3, 0, 360);
-    }
-    for (const VxPoint &b : balls) solid_ellipse(b.x, b.y, 4, 3);
+    for (const VxPoint &p : pockets) occlude_ellipse(p.x, p.y, 6, 3);
+    for (const VxPoint &b : balls) occlude_ellipse(b.x, b.y, 4, 3);
     // A cue lying across the far end of the cloth.
     vx_draw_line(250, 210, 360, 232);
     vx_draw_line(250, 211, 360, 233);

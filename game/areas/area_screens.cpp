@@ -2,6 +2,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "noun.h"
@@ -77,38 +78,6 @@ int area_clear_handler(int vid, int nid, int *) { return end_screen_handler(vid,
 // ---- Pictures ----
 
 namespace {
-
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-// Draws the edges of a closed outline.
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) {
-        const VxPoint &a = p[i];
-        const VxPoint &b = p[(i + 1) % n];
-        vx_draw_line(a.x, a.y, b.x, b.y);
-    }
-}
-
-// Draws the edges of an open outline (the edges that lie on the frame are
-// left to the frame).
-void polyline(const VxPoint *p, int n) {
-    for (int i = 0; i + 1 < n; ++i) vx_draw_line(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y);
-}
-
-void occlude(const VxPoint *p, int n) {
-    black();
-    vx_fill_polygon(n, p);
-    white();
-    outline(p, n);
-}
-
-void occlude_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
 
 template <typename T, int N>
 constexpr int count(const T (&)[N]) {
@@ -438,11 +407,11 @@ void draw_sky() {
     vx_draw_arc(576, 62, 7, 4, 0, 360);
     vx_draw_circle(598, 34, 3);
     white();
-    occlude(high_cloud, count(high_cloud));
+    occlude(high_cloud);
     vx_draw_line(430, 66, 470, 64);
-    occlude(moon_cloud, count(moon_cloud));
+    occlude(moon_cloud);
     vx_draw_line(560, 75, 604, 74);
-    occlude(low_cloud, count(low_cloud));
+    occlude(low_cloud);
     vx_draw_line(204, 166, 254, 164);
     vx_draw_line(274, 162, 320, 161);
 }
@@ -454,11 +423,11 @@ void draw_sea() {
     vx_draw_line(80, 165, 24, 172);
     vx_draw_line(98, 162, 160, 154);
     vx_draw_line(98, 165, 160, 170);
-    occlude(islet, count(islet));
-    occlude(lighthouse, count(lighthouse));
+    occlude(islet);
+    occlude(lighthouse);
     vx_draw_line(84, 176, 94, 176);
     vx_fill_rect(85, 160, 93, 166);
-    occlude(lantern_roof, count(lantern_roof));
+    occlude(lantern_roof);
     // Waves: short strokes far out, rolling crests nearer the shore.
     for (int row = 0; row < 14; ++row) {
         int y = 201 + row * (row + 5) / 2;
@@ -483,8 +452,8 @@ void draw_cliff() {
     polyline(cliff, count(cliff) - 1);
     for (const auto &c : clefts) polyline(c, 6);
     for (const auto &f : facets) polyline(f, 2);
-    occlude(rock_left, count(rock_left));
-    occlude(rock_small, count(rock_small));
+    occlude(rock_left);
+    occlude(rock_small);
     // Foam where the sea breaks on the rocks.
     vx_draw_arc(292, 318, 10, 3, 200, 340);
     vx_draw_arc(340, 326, 14, 3, 160, 360);
@@ -524,7 +493,7 @@ void draw_mansion() {
     occlude_rect(588, 100, 596, 118);
     vx_draw_line(468, 92, 482, 92);
     vx_draw_line(504, 94, 518, 94);
-    occlude(main_roof, count(main_roof));
+    occlude(main_roof);
     for (int i = 1; i < 4; ++i) {
         int y = 108 + i * 8;
         int inset = 20 - i * 5;
@@ -537,7 +506,7 @@ void draw_mansion() {
     vx_draw_line(440, 174, 600, 174); // string course between the floors
 
     // The east wing.
-    occlude(east_roof, count(east_roof));
+    occlude(east_roof);
     occlude_rect(564, 158, 608, 211);
     house_window(574, 168, 9, 14, false);
     house_window(591, 168, 9, 14, false);
@@ -545,7 +514,7 @@ void draw_mansion() {
     house_window(591, 190, 9, 14, true);
 
     // The west wing with its gable towards us.
-    occlude(gable, count(gable));
+    occlude(gable);
     vx_draw_line(412, 150, 436, 119);
     vx_draw_line(436, 119, 460, 150);
     vx_draw_circle(436, 136, 6);
@@ -557,13 +526,13 @@ void draw_mansion() {
 
     // The tower, its spire against the moon.
     occlude_rect(530, 90, 566, 211);
-    occlude(spire, count(spire));
+    occlude(spire);
     for (int i = 1; i < 4; ++i) {
         int y = 20 + i * 17;
         int half = 21 * (y - 20) / 68;
         vx_draw_line(548 - half, y, 548 + half, y);
     }
-    occlude(spire_eaves, count(spire_eaves));
+    occlude(spire_eaves);
     vx_draw_line(548, 20, 548, 10);
     vx_draw_line(544, 14, 552, 14);
     arched_window(542, 100, 12, 20);
@@ -595,7 +564,7 @@ void draw_fence() {
 }
 
 void draw_tree() {
-    occlude(trunk, count(trunk));
+    occlude(trunk);
     for (const auto &b : branches) polyline(b, 3);
 }
 

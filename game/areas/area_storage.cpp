@@ -4,6 +4,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
@@ -20,8 +21,6 @@ constexpr int F_SPONGE_WET = 44;   // the sponge soaked in the washtub
 constexpr int F_SPONGE_HOOKED = 45; // the sponge hangs on the rod's hook
 constexpr int F_LANTERN = 46;      // lantern taken
 constexpr int F_DOOR = 178;
-
-bool is_door_verb(int vid) { return vid == vi_open || vid == vi_push || vid == vi_pull; }
 
 bool window_reachable() { return flag_test(F_TABLE_BACK) && flag_test(F_DRAWER_SHUT); }
 
@@ -77,24 +76,14 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        if (vid == vi_backward) {
-            door_move(ai_corridor_1f_mr, F_DOOR);
-            return 1;
-        }
-        if (vid == vi_look) {
-            look_room();
-            return 1;
-        }
-        return 0;
+        return leave_or_look(vid, ai_corridor_1f_mr, F_DOOR, look_room);
 
     case ni_room:
-        if (vid == vi_look || vid == vi_exit) return area_call_handler(get_cur_area(), vid, ni_invalid, noun_here);
-        return 0;
+        return room_noun(vid, noun_here);
 
     case ni_door:
     case ni_back_door:
-        if (is_door_verb(vid)) return area_call_handler(get_cur_area(), vi_backward, ni_invalid, noun_here);
-        return 0;
+        return door_noun(vid, vi_backward, nullptr, noun_here);
 
     case ni_chest:
     case ni_drawer:
@@ -238,16 +227,7 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_lantern:
-        if (!lantern_here()) break;
-        if (vid == vi_look) {
-            message("%s", noun_description(ni_lantern));
-            return 1;
-        }
-        if (vid == vi_get) {
-            take_item(ni_lantern, F_LANTERN);
-            return 1;
-        }
-        return 0;
+        return lying_item(vid, nid, lantern_here(), F_LANTERN, noun_here);
 
     case ni_wall:
     case ni_floor:
@@ -265,31 +245,6 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
 
 namespace {
 
-void white() { vx_set_color(-1, -1, -1); }
-void black() { vx_set_color(0, 0, 0); }
-
-template <int N>
-void solid(const VxPoint (&p)[N]) {
-    black();
-    vx_fill_polygon(N, p);
-    white();
-    for (int i = 0; i < N; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % N].x, p[(i + 1) % N].y);
-}
-
-void solid_rect(int x1, int y1, int x2, int y2) {
-    black();
-    vx_fill_rect(x1, y1, x2, y2);
-    white();
-    vx_draw_rect(x1, y1, x2, y2);
-}
-
-void solid_ellipse(int x, int y, int rx, int ry) {
-    black();
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    white();
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
 constexpr VxPoint window_hole[] = {{338, 104}, {344, 98}, {351, 103}, {348, 110}, {352, 116}, {342, 117}, {336, 111}};
 constexpr VxPoint chest_side[] = {{180, 118}, {196, 126}, {196, 228}, {180, 220}};
 constexpr VxPoint drawer_out_side[] = {{196, 136}, {214, 150}, {214, 170}, {196, 156}};
@@ -305,21 +260,14 @@ constexpr VxPoint crate_side[] = {{468, 236}, {490, 252}, {490, 314}, {468, 296}
 constexpr VxPoint lantern_glass[] = {{586, 276}, {604, 276}, {606, 304}, {584, 304}};
 
 void draw_room() {
-    vx_draw_rect(180, 60, 460, 220);
-    vx_draw_line(180, 60, 19, 7);
-    vx_draw_line(460, 60, 621, 7);
-    vx_draw_line(180, 220, 19, 329);
-    vx_draw_line(460, 220, 621, 329);
+    draw_room_box(180, 60, 460, 220);
     // Floorboards running towards the viewer.
-    for (int x = 200; x <= 440; x += 30) vx_draw_line(x, 220, 320 + (x - 320) * 189 / 80, 329);
+    draw_floor_boards(200, 441, 30, 220, 189, 80);
 }
 
 void draw_window() {
-    vx_draw_rect(262, 80, 378, 170);
-    vx_draw_rect(266, 84, 374, 166);
-    for (int x = 302; x < 374; x += 36) vx_draw_line(x, 84, x, 166);
-    vx_draw_line(266, 125, 374, 125);
-    solid(window_hole);
+    draw_paned_window(262, 80, 378, 170, 4, 3, 2);
+    occlude(window_hole);
     vx_draw_line(344, 98, 348, 90);
     vx_draw_line(352, 116, 360, 120);
     vx_draw_line(336, 111, 330, 114);
@@ -329,7 +277,7 @@ void draw_window() {
 void draw_cabinets() {
     for (int i = 0; i < 2; ++i) {
         int x = 384 + i * 38;
-        solid_rect(x, 40 + i * 0, x + 36, 220);
+        occlude_rect(x, 40 + i * 0, x + 36, 220);
         vx_draw_rect(x + 4, 46, x + 32, 130);
         vx_draw_rect(x + 4, 136, x + 32, 214);
         vx_draw_line(x + 18, 46, x + 18, 214);
@@ -339,17 +287,17 @@ void draw_cabinets() {
 }
 
 void draw_chest() {
-    solid(chest_side);
-    solid_rect(196, 126, 264, 228);
+    occlude(chest_side);
+    occlude_rect(196, 126, 264, 228);
     for (int y = 136; y < 220; y += 22) {
         vx_draw_rect(200, y, 260, y + 18);
         vx_draw_line(224, y + 9, 236, y + 9);
     }
     if (flag_test(F_DRAWER_SHUT)) return;
     // The top drawer pulled out into the way.
-    solid(drawer_out_top);
-    solid(drawer_out_side);
-    solid(drawer_out_front);
+    occlude(drawer_out_top);
+    occlude(drawer_out_side);
+    occlude(drawer_out_front);
     vx_draw_line(242, 160, 254, 160);
 }
 
@@ -358,9 +306,9 @@ void draw_box_table() {
     int x = flag_test_not(F_TABLE_BACK) ? 292 : 392;
     const VxPoint top[] = {{x, 196}, {x + 64, 196}, {x + 74, 206}, {x + 10, 206}};
     const VxPoint side[] = {{x, 196}, {x + 10, 206}, {x + 10, 250}, {x, 240}};
-    solid(top);
-    solid(side);
-    solid_rect(x + 10, 206, x + 74, 250);
+    occlude(top);
+    occlude(side);
+    occlude_rect(x + 10, 206, x + 74, 250);
     vx_draw_rect(x + 16, 212, x + 68, 244);
     vx_draw_line(x + 16, 228, x + 68, 228);
 }
@@ -371,37 +319,34 @@ void draw_round_table() {
     white();
     vx_draw_line(168, 262, 168, 300);
     vx_draw_line(176, 262, 176, 300);
-    solid_ellipse(172, 302, 18, 5);
-    solid_ellipse(172, 258, 34, 9);
+    occlude_ellipse(172, 302, 18, 5);
+    occlude_ellipse(172, 258, 34, 9);
     vx_draw_arc(172, 256, 10, 3, 0, 360);
 }
 
 void draw_armchair() {
-    solid(chair_back);
+    occlude(chair_back);
     vx_draw_line(60, 176, 104, 173);
-    solid(chair_seat);
-    solid(chair_front);
-    solid(chair_arm_left);
-    solid(chair_arm_right);
+    occlude(chair_seat);
+    occlude(chair_front);
+    occlude(chair_arm_left);
+    occlude(chair_arm_right);
     vx_draw_line(30, 296, 30, 318);
     vx_draw_line(136, 298, 136, 316);
 }
 
 void draw_crate() {
-    solid(crate_top);
-    solid(crate_side);
-    solid_rect(490, 252, 578, 314);
+    occlude(crate_top);
+    occlude(crate_side);
+    occlude_rect(490, 252, 578, 314);
     for (int y = 266; y < 314; y += 16) vx_draw_line(490, y, 578, y);
     vx_draw_line(490, 252, 578, 314);
     for (int x = 486; x < 560; x += 22) vx_draw_line(x, 240, x + 20, 240);
 }
 
 void draw_lantern() {
-    black();
-    vx_fill_rect(582, 304, 608, 312);
-    white();
-    vx_draw_rect(582, 304, 608, 312);
-    solid(lantern_glass);
+    occlude_rect(582, 304, 608, 312);
+    occlude(lantern_glass);
     vx_draw_line(590, 276, 590, 304);
     vx_draw_line(600, 276, 600, 304);
     vx_draw_arc(595, 298, 3, 5, 0, 360);

@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -82,11 +83,7 @@ int area_under_tree_handler(int vid, int nid, int *noun_here) {
         }
     case ni_house:
     case ni_wall:
-        if (vid == vi_look) {
-            message("屋敷の裏手の壁だ。蔦が窓の下まで這い上がっている。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "屋敷の裏手の壁だ。蔦が窓の下まで這い上がっている。");
     default:
         break;
     }
@@ -119,27 +116,12 @@ constexpr VxPoint leaves[] = {{34, 92},   {96, 16},  {124, 16},  {420, 28}, {418
                               {312, 188}, {236, 188}, {38, 126}};
 constexpr VxPoint ground[] = {{20, 300}, {60, 298}, {180, 302}, {300, 297}, {420, 301}, {540, 298}, {620, 302}};
 
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(N, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, N);
-}
-
 // A tall sash window: frame, sill, and two sashes of six panes each.
 void sash_window(int x, int y) {
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(x, y, x + 70, y + 104);
-    vx_set_color(-1, -1, -1);
-    vx_draw_rect(x, y, x + 70, y + 104);
-    vx_draw_rect(x + 5, y + 5, x + 65, y + 99);
+    occlude_rect(x, y, x + 70, y + 104);
+    draw_panes(x + 5, y + 5, x + 65, y + 99, 3, 1);
     vx_draw_line(x + 5, y + 52, x + 65, y + 52);
     vx_draw_line(x + 5, y + 54, x + 65, y + 54);
-    for (int px = x + 25; px < x + 65; px += 20) vx_draw_line(px, y + 5, px, y + 99);
     vx_draw_line(x + 5, y + 28, x + 65, y + 28);
     vx_draw_line(x + 5, y + 77, x + 65, y + 77);
     vx_draw_rect(x - 6, y + 104, x + 76, y + 110);
@@ -154,10 +136,7 @@ void draw_house() {
     for (int x = 160; x < 600; x += 150) sash_window(x, 30);
     for (int x = 160; x < 600; x += 150) sash_window(x, 178);
     // A band between the floors.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 148, 620, 160);
-    vx_set_color(-1, -1, -1);
-    vx_draw_rect(20, 148, 620, 160);
+    occlude_rect(20, 148, 620, 160);
     // Ivy climbing the wall from the ground: wavering stems, a leaf at
     // every bend.
     for (int i = 0; i < 4; ++i) {
@@ -180,16 +159,12 @@ void draw_house() {
 void area_under_tree_draw() {
     draw_house();
     // The ground along the house.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 299, 620, 328);
-    vx_set_color(-1, -1, -1);
-    for (int i = 0; i + 1 < static_cast<int>(sizeof ground / sizeof ground[0]); ++i)
-        vx_draw_line(ground[i].x, ground[i].y, ground[i + 1].x, ground[i + 1].y);
+    draw_ground(ground, 299);
     for (int x = 210; x < 620; x += 38) { // fallen leaves
         vx_draw_arc(x, 312 + (x % 3) * 4, 5, 2, 0, 360);
     }
     // The tree in front of it all: trunk and limbs, bark, twigs and leaves.
-    occluder(tree);
+    occlude(tree);
     vx_draw_line(100, 320, 108, 270);
     vx_draw_line(112, 290, 116, 230);
     vx_draw_line(124, 310, 122, 250);
@@ -200,11 +175,6 @@ void area_under_tree_draw() {
         vx_draw_line(twigs[i].x, twigs[i].y, twigs[i + 1].x, twigs[i + 1].y);
     for (const VxPoint &l : leaves) { // three small ellipses make a clump
         static constexpr VxPoint clump[] = {{-6, 0}, {5, -3}, {2, 5}};
-        for (const VxPoint &c : clump) {
-            vx_set_color(0, 0, 0);
-            vx_fill_arc(l.x + c.x, l.y + c.y, 6, 4, 0, 360);
-            vx_set_color(-1, -1, -1);
-            vx_draw_arc(l.x + c.x, l.y + c.y, 6, 4, 0, 360);
-        }
+        for (const VxPoint &c : clump) occlude_ellipse(l.x + c.x, l.y + c.y, 6, 4);
     }
 }

@@ -9,6 +9,7 @@
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
+#include "area_kit.h"
 
 namespace {
 
@@ -122,11 +123,7 @@ int area_washtub_handler(int vid, int nid, int *noun_here) {
         }
     case ni_wall:
     case ni_house:
-        if (vid == vi_look) {
-            message("煉瓦を積んだ屋敷の壁だ。窓のほかには何もない。");
-            return 1;
-        }
-        return 0;
+        return look_reply(vid, "煉瓦を積んだ屋敷の壁だ。窓のほかには何もない。");
     default:
         break;
     }
@@ -152,25 +149,6 @@ constexpr VxPoint ground[] = {{20, 238}, {120, 236}, {220, 240}, {420, 237}, {52
 constexpr VxPoint stones[] = {{64, 272}, {128, 300}, {476, 268}, {552, 304}, {170, 316}, {590, 262}};
 constexpr VxPoint leaves[] = {{276, 234}, {338, 238}, {372, 230}};
 
-void outline(const VxPoint *p, int n) {
-    for (int i = 0; i < n; ++i) vx_draw_line(p[i].x, p[i].y, p[(i + 1) % n].x, p[(i + 1) % n].y);
-}
-
-template <int N> void occluder(const VxPoint (&p)[N]) {
-    vx_set_color(0, 0, 0);
-    vx_fill_polygon(N, p);
-    vx_set_color(-1, -1, -1);
-    outline(p, N);
-}
-
-// A full ellipse as a solid thing.
-void solid_ellipse(int x, int y, int rx, int ry) {
-    vx_set_color(0, 0, 0);
-    vx_fill_arc(x, y, rx, ry, 0, 360);
-    vx_set_color(-1, -1, -1);
-    vx_draw_arc(x, y, rx, ry, 0, 360);
-}
-
 void draw_wall() {
     for (int row = 0; row < 16; ++row) { // brick courses down to the wall's foot
         int y = 8 + row * 14;
@@ -181,26 +159,23 @@ void draw_wall() {
 }
 
 void draw_window() {
-    occluder(window_frame);
+    occlude(window_frame);
     vx_draw_rect(252, 34, 388, 118);
     // Three by two panes.
     for (int x = 252 + 45; x < 388; x += 46) vx_draw_line(x, 34, x, 118);
     vx_draw_line(252, 76, 388, 76);
-    occluder(hole);
+    occlude(hole);
     for (int i = 0; i < 10; i += 2) vx_draw_line(cracks[i].x, cracks[i].y, cracks[i + 1].x, cracks[i + 1].y);
-    occluder(window_sill);
+    occlude(window_sill);
     // A stone lintel over it.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(236, 14, 404, 26);
-    vx_set_color(-1, -1, -1);
-    vx_draw_rect(236, 14, 404, 26);
+    occlude_rect(236, 14, 404, 26);
     for (int x = 264; x < 404; x += 28) vx_draw_line(x, 14, x, 26);
 }
 
 void draw_tub() {
     // The bottom's curve, then the sides over it.
-    solid_ellipse(320, 302, 78, 12);
-    occluder(tub_sides);
+    occlude_ellipse(320, 302, 78, 12);
+    occlude(tub_sides);
     // Its staves, narrowing with the sides.
     for (int i = 1; i < 12; ++i) {
         int top = 226 + i * 188 / 12;
@@ -213,7 +188,7 @@ void draw_tub() {
     vx_draw_arc(320, 284, 84, 14, 180, 360);
     vx_draw_arc(320, 287, 84, 14, 180, 360);
     // The rim and, inside it, the surface of the water.
-    solid_ellipse(320, 232, 94, 18);
+    occlude_ellipse(320, 232, 94, 18);
     vx_draw_arc(320, 234, 86, 14, 0, 360);
     for (const VxPoint &l : leaves) { // leaves afloat
         vx_draw_arc(l.x, l.y, 6, 2, 0, 360);
@@ -231,11 +206,7 @@ void area_washtub_draw() {
     draw_wall();
     draw_window();
     // The ground below the wall: the path of trodden earth, some stones.
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 237, 620, 328);
-    vx_set_color(-1, -1, -1);
-    for (int i = 0; i + 1 < static_cast<int>(sizeof ground / sizeof ground[0]); ++i)
-        vx_draw_line(ground[i].x, ground[i].y, ground[i + 1].x, ground[i + 1].y);
+    draw_ground(ground, 237);
     for (const VxPoint &s : stones) vx_draw_arc(s.x, s.y, 9, 4, 0, 360);
     for (int x = 40; x < 620; x += 70) { // grass at the foot of the wall
         vx_draw_line(x, 250, x - 4, 242);

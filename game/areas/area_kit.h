@@ -1,0 +1,89 @@
+// The small shared kit the area units are written with: the handler idioms
+// every place repeats, and the drawing idioms of the scene pictures.
+#pragma once
+
+#include "vexdraw.h"
+
+// ---- Handlers ----
+
+// Calls the current area's handler again with verb vid and no noun.
+int redispatch(int vid, int *noun_here);
+// Whether vid walks through a door: open, push and pull.
+bool opens_door(int vid);
+// A fixture's look: prints text and answers 1; other verbs are left to the common replies.
+int look_reply(int vid, const char *text);
+// A door noun: opening verbs walk in direction; look prints description (none if nullptr).
+int door_noun(int vid, int direction, const char *description, int *noun_here);
+// "room" (or "corridor"): look and exit answer as they do without a noun.
+int room_noun(int vid, int *noun_here);
+// No noun in a room whose one door is behind: backward leaves to area, look calls look_around.
+int leave_or_look(int vid, int area, int door_flag, void (*look_around)());
+// Prints the noun's own description.
+void describe(int nid);
+// An item lying here while present and not carried: look describes it, get takes it.
+int lying_item(int vid, int nid, bool present, int taken_flag, int *noun_here);
+
+// ---- Pictures ----
+
+void white(); // sets the colour to white
+void black(); // sets the colour to black
+
+// The edges of a closed outline, each point to the next and the last to the first.
+void outline(const VxPoint *p, int n);
+// The edges of an open outline, each point to the next.
+void polyline(const VxPoint *p, int n);
+// An occluder: the silhouette filled black, then its edges in white.
+void occlude(const VxPoint *p, int n);
+// An occluder from a table around (0, 0), scaled by mul / div and placed at (x, y).
+void occlude_at(const VxPoint *shape, int n, int x, int y, int mul, int div);
+// A rectangle as an occluder: filled black, outlined white.
+void occlude_rect(int x1, int y1, int x2, int y2);
+// A full ellipse as an occluder.
+void occlude_ellipse(int x, int y, int rx, int ry);
+// A circle as an occluder.
+void occlude_circle(int x, int y, int r);
+
+template <int N> void outline(const VxPoint (&p)[N]) { outline(p, N); }
+template <int N> void polyline(const VxPoint (&p)[N]) { polyline(p, N); }
+template <int N> void occlude(const VxPoint (&p)[N]) { occlude(p, N); }
+template <int N> void occlude_at(const VxPoint (&p)[N], int x, int y, int mul = 1, int div = 1) {
+    occlude_at(p, N, x, y, mul, div);
+}
+
+// The one-point perspective room: the back wall and its corners joined to the frame's.
+void draw_room_box(int left, int top, int right, int bottom);
+// A rail round the room: across the back wall at y, out to frame_y at the frame's sides.
+void draw_rail(int left, int right, int y, int frame_y);
+// Floor lines from the back wall's foot y at x1, x1 + step, ... below x2, fanned by num / den.
+void draw_floor_boards(int x1, int x2, int step, int y, int num, int den);
+// A glass rectangle divided evenly into cols by rows panes.
+void draw_panes(int x1, int y1, int x2, int y2, int cols, int rows);
+// A window: the frame's rectangle with the panes inset inside it.
+void draw_paned_window(int x1, int y1, int x2, int y2, int inset, int cols, int rows);
+// A hanging lamp at x: the cord from top to cord_end, a half-ellipse shade on base line y.
+void draw_hanging_lamp(int x, int top, int cord_end, int y, int rx, int ry);
+// The ground: black from top to the frame's foot, its wavering edge in white.
+void draw_ground(const VxPoint *edge, int n, int top);
+template <int N> void draw_ground(const VxPoint (&edge)[N], int top) { draw_ground(edge, N, top); }
+
+// A point on the left wall of the room box (back wall left, top, bottom): screen x, h per mille up.
+constexpr VxPoint left_wall_point(int left, int top, int bottom, int x, int h) {
+    int t = 7 + (x - 19) * (top - 7) / (left - 19);
+    int b = 329 - (x - 19) * (329 - bottom) / (left - 19);
+    return {x, b - (b - t) * h / 1000};
+}
+// The same on the right wall (the box is symmetric about x 320).
+constexpr VxPoint right_wall_point(int left, int top, int bottom, int x, int h) {
+    return {x, left_wall_point(left, top, bottom, 640 - x, h).y};
+}
+
+// A door in a side wall; x are screen x, h and y heights per mille above the floor.
+struct side_door {
+    int frame_x1, frame_x2, frame_h;                              // the frame, from the floor
+    int leaf_x1, leaf_x2, leaf_h;                                 // the leaf inside it
+    int panel_x1, panel_x2, panel_y, panel_h, panel_step, panels; // panels, bottom up
+    int knob_x, knob_h;                                           // the knob
+};
+using wall_point_fn = VxPoint (*)(int x, int h);
+// Draws the side door d on the wall whose points wall gives: frame (an occluder), leaf, panels, knob.
+void draw_side_door(wall_point_fn wall, const side_door &d);
