@@ -1,5 +1,6 @@
 #include "game_support.h"
 
+#include "command.h"
 #include "console.h"
 #include "headless/key_script.h"
 #include "main.h"
@@ -15,6 +16,10 @@ long mark = 0; // console_finished_count() at the last snapshot
 }  // namespace
 
 void GameTest::SetUp() {
+    // A test that ended inside a paged text or a question must not leak
+    // into the next one run in the same process.
+    for (int i = 0; i < 100 && console_waiting_return(); ++i) wait_return_key_handler(13);
+    end_line_handler();
     dir = vxtest::temp_dir("game");
     setenv("HOME", dir.c_str(), 1);
     vxtest::open_headless(640, 480, dir);
