@@ -1,11 +1,616 @@
-// PLACEHOLDER: the study declines every command until its unit is written.
+// The professor's study: a desk with a locked drawer, the colonel's postcard,
+// shelves of physics books, and a suit of armour seated behind the desk. The
+// armour wakes at any meddling with the desk while it is whole, and cuts
+// the player down unless he leaves at once. The door at the back left leads
+// into the library. The blackout on the landing lands the player here.
 #include "areas.h"
 
-int area_study_handler(int, int, int *noun_here) {
+#include "area.h"
+#include "area_kit.h"
+#include "command.h"
+#include "console.h"
+#include "game_assert.h"
+#include "noun.h"
+#include "status.h"
+
+#include "vexdraw.h"
+
+namespace {
+
+constexpr int F_AWAKE = 105;          // the seated armour has been disturbed
+constexpr int F_ATTACKING = 106;      // it has risen and comes at the player
+constexpr int F_LIBRARY_CLOSED = 107; // the study-library door is shut
+constexpr int F_UNLOCKED = 108;       // desk drawer unlocked
+constexpr int F_DRAWER_OPEN = 109;
+constexpr int F_SCREWDRIVER = 110;    // screwdriver taken
+constexpr int F_POSTCARD_READ = 111;
+constexpr int F_NOTES_READ = 112;
+constexpr int F_ARMOUR_GONE = 113;    // destroyed in the library
+constexpr int F_KEY_SNATCHED = 131;   // sequence 0: the toy flies off with the key
+constexpr int F_DOOR = 185;
+constexpr int SEQ_GOLDEN_KEY = 0;
+
+bool is_key(int nid) { return nid >= ni_brass_key && nid <= ni_silver_key; }
+
+bool armour_seated() { return flag_test_not(F_ARMOUR_GONE) && flag_test_not(F_ATTACKING); }
+
+bool screwdriver_in_drawer() {
+    return flag_test(F_DRAWER_OPEN) && flag_test_not(F_SCREWDRIVER) && !has_item(ni_screwdriver);
+}
+
+// Meddling with the desk wakes the armour, without a word: it is the turn
+// hook that shows it rising.
+int wake_armour() {
+    flag_set_once(F_AWAKE, nullptr, nullptr);
+    return 1;
+}
+
+void describe_drawer_contents() {
+    if (screwdriver_in_drawer())
+        message("抽斗の中に%nlと%nlがある。", ni_notebook, ni_screwdriver);
+    else
+        message("抽斗の中に%nlがある。", ni_notebook);
+}
+
+void look_room() {
+    area_print_description(ai_study);
+    if (flag_test(F_LIBRARY_CLOSED))
+        message("左奥には扉%nwがあり、閉まっている。", ni_left_door);
+    else
+        message("左奥には扉%nwがあり、開け放たれている。", ni_left_door);
+    if (area_is_visited(ai_library)) message("左奥の扉の向こうは図書室だ。");
+    message("正面には%nlがあり、その前に大きな%nlと回転%nlが置かれている。", ni_window, ni_desk, ni_chair);
+    if (armour_seated())
+        message("机の向こうには、%nlを膝に置いた%nlが座っている。", ni_samurai_sword, ni_samurai_armor);
+    if (flag_test(F_ATTACKING)) {
+        msg_armor_stands();
+        msg_armor_threatens();
+    }
+    message("机の上には%nlが置いてある。", ni_postcard);
+    if (flag_test(F_DRAWER_OPEN)) {
+        message("机の%nlが開いている。", ni_drawer);
+        describe_drawer_contents();
+    }
+    message("右手の壁際には、本がぎっしりと詰まった%nlがある。", ni_bookshelf);
+    if (flag_test(F_DOOR))
+        message("背後の扉は廊下に通じている。");
+    else
+        message("背後には扉%nwがある。", ni_back_door);
+}
+
+// Leaving calms the armour; and the toy that snatched the golden key in the
+// library is seen flying off once the player steps into the corridor.
+void calm_armour() {
+    if (flag_test(F_AWAKE) || flag_test(F_ATTACKING)) {
+        message("部屋を出ようとすると、鎧は満足したかのように元の場所に戻っていった。");
+        flag_clear(F_AWAKE);
+        flag_clear(F_ATTACKING);
+    }
+}
+
+int no_noun(int vid) {
+    switch (vid) {
+    case vi_backward:
+        calm_armour();
+        door_move(ai_corridor_2f_cr, F_DOOR);
+        if (flag_test(F_KEY_SNATCHED)) {
+            message("廊下に出ると、何かちいさなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
+            fseq_proceed(SEQ_GOLDEN_KEY);
+        }
+        return 1;
+    case vi_left:
+        if (flag_test(F_LIBRARY_CLOSED)) {
+            msg_door_closed();
+            return 1;
+        }
+        calm_armour();
+        area_request_move(ai_library);
+        return 1;
+    case vi_look:
+        look_room();
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int use_key(int nid) {
+    if (flag_test_not(F_ARMOUR_GONE)) return wake_armour();
+    if (nid != ni_steel_key) {
+        msg_key_does_not_fit();
+    } else if (flag_test(F_UNLOCKED)) {
+        message("もう鍵は掛かっていない。");
+    } else {
+        message("鍵が開いた。");
+        flag_set(F_UNLOCKED);
+        remove_item(ni_steel_key);
+    }
+    return 1;
+}
+
+int drawer(int vid) {
+    if (vid == vi_look) {
+        message("机の正面の抽斗だ。小さな鍵穴がついている。");
+        if (flag_test(F_DRAWER_OPEN)) describe_drawer_contents();
+        return 1;
+    }
+    if (flag_test_not(F_ARMOUR_GONE)) return wake_armour();
+    switch (vid) {
+    case vi_open:
+    case vi_pull:
+        if (flag_test_not(F_UNLOCKED)) {
+            message("鍵が掛かっている。");
+            return 1;
+        }
+        if (flag_test(F_DRAWER_OPEN)) {
+            message("机の抽斗はもう開いている。");
+            return 1;
+        }
+        message("机の抽斗を開けた。");
+        flag_set(F_DRAWER_OPEN);
+        describe_drawer_contents();
+        return 1;
+    case vi_close:
+    case vi_push:
+        flag_clear_once(F_DRAWER_OPEN, "机の抽斗を閉めた。", "机の抽斗は閉まっている。");
+        return 1;
+    case vi_examine:
+        if (flag_test(F_DRAWER_OPEN))
+            describe_drawer_contents();
+        else if (flag_test_not(F_UNLOCKED))
+            message("鍵が掛かっている。");
+        else
+            message("鍵は開いているが、抽斗は閉まっている。");
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int desk(int vid, int *noun_here) {
+    if (vid == vi_look) {
+        message("どっしりとした樫の机だ。上には%nlが置いてあり、正面には鍵穴のついた%nlがある。", ni_postcard, ni_drawer);
+        return 1;
+    }
+    if (flag_test_not(F_ARMOUR_GONE)) return wake_armour();
+    switch (vid) {
+    case vi_examine:
+        message("机の上には%nlがある。正面の%nlには鍵穴がついている。", ni_postcard, ni_drawer);
+        return 1;
+    case vi_open:
+    case vi_close:
+        return area_call_handler(get_cur_area(), vid, ni_drawer, noun_here);
+    case vi_get:
+    case vi_move:
+        msg_too_heavy();
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int armour(int vid, int *noun_here) {
+    if (flag_test(F_ARMOUR_GONE)) {
+        *noun_here = 0;
+        return 0;
+    }
+    if (flag_test(F_AWAKE) || flag_test(F_ATTACKING)) {
+        if (vid == vi_look || vid == vi_examine) {
+            msg_armor_stands();
+            msg_armor_threatens();
+            return 1;
+        }
+        if (vid == vi_hit || vid == vi_kick || vid == vi_break || vid == vi_get || vid == vi_touch) {
+            message("刀を構えた鎧に素手で立ち向かうのは無謀だ。逃げた方がいい。");
+            return 1;
+        }
+        return 0;
+    }
+    switch (vid) {
+    case vi_look:
+        message("黒漆塗りの古い鎧だ。%nlを膝に置き、机の向こうに座っている。", ni_samurai_sword);
+        message("面頬の奥の暗がりから、こちらをうかがっているような気がする。");
+        return 1;
+    case vi_examine:
+    case vi_get:
+    case vi_touch:
+        return wake_armour();
+    default:
+        return 0;
+    }
+}
+
+int left_door(int vid, int *noun_here) {
+    switch (vid) {
+    case vi_open:
+        flag_clear_once(F_LIBRARY_CLOSED, "左奥の扉を開けた。", "左奥の扉はもう開いている。");
+        return 1;
+    case vi_close:
+        flag_set_once(F_LIBRARY_CLOSED, "左奥の扉を閉めた。", "左奥の扉はもう閉まっている。");
+        return 1;
+    case vi_push:
+    case vi_pull:
+        return redispatch(vi_left, noun_here);
+    case vi_look:
+        message(flag_test(F_LIBRARY_CLOSED) ? "左奥の壁の扉だ。閉まっている。" : "左奥の壁の扉だ。開け放たれている。");
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+int area_study_handler(int vid, int nid, int *noun_here) {
+    GAME_ASSERT("area_study", vid != vi_invalid);
+    *noun_here = 1;
+
+    if (is_key(nid)) {
+        // Keys lie nowhere here; a carried one can only be tried in the drawer.
+        *noun_here = 0;
+        if (vid == vi_use && has_item(nid)) return use_key(nid);
+        return 0;
+    }
+
+    switch (nid) {
+    case ni_invalid:
+        return no_noun(vid);
+    case ni_room:
+        return room_noun(vid, noun_here);
+    case ni_door:
+        msg_several_doors();
+        return 1;
+    case ni_back_door:
+        return door_noun(vid, vi_backward, "廊下に出る扉だ。", noun_here);
+    case ni_left_door:
+        return left_door(vid, noun_here);
+
+    case ni_desk:
+        return desk(vid, noun_here);
+    case ni_drawer:
+        return drawer(vid);
+    case ni_samurai_armor:
+    case ni_samurai_sword:
+        return armour(vid, noun_here);
+
+    case ni_postcard:
+        if (has_item(ni_postcard)) break;
+        switch (vid) {
+        case vi_look:
+            message("異国の遺跡の写真が刷られた絵葉書だ。裏には几帳面な字でびっしりと文面が書かれている。");
+            return 1;
+        case vi_read:
+            doc_postcard();
+            flag_set(F_POSTCARD_READ);
+            return 1;
+        case vi_get:
+            message("文面は覚えておけるだろう。%nnは机の上に残しておくことにした。", ni_postcard);
+            return 1;
+        default:
+            return 0;
+        }
+    case ni_notebook:
+        if (flag_test_not(F_DRAWER_OPEN) || has_item(ni_notebook)) break;
+        switch (vid) {
+        case vi_look:
+            message("研究の記録をつけたノートだ。表紙は手垢で黒ずんでいる。");
+            return 1;
+        case vi_read:
+            doc_study_note_full();
+            flag_set(F_NOTES_READ);
+            return 1;
+        case vi_get:
+            msg_no_need_to_carry();
+            return 1;
+        default:
+            return 0;
+        }
+    case ni_screwdriver:
+        return lying_item(vid, nid, screwdriver_in_drawer(), F_SCREWDRIVER, noun_here);
+
+    case ni_bookshelf:
+    case ni_book:
+        if (vid == vi_read || vid == vi_examine) {
+            message("どれも難解な物理学の専門書ばかりで、読んでもさっぱりわからない。");
+            return 1;
+        }
+        if (vid == vi_get) {
+            msg_no_need_to_carry();
+            return 1;
+        }
+        if (vid == vi_move || vid == vi_push || vid == vi_pull) {
+            msg_does_not_budge();
+            return 1;
+        }
+        return look_reply(vid, "天井まで届く本棚に、物理学の専門書がぎっしりと並んでいる。");
+    case ni_chair:
+        if (vid == vi_turn) {
+            message("椅子をくるりと回してみた。きしんだ音が部屋に響いた。");
+            return 1;
+        }
+        if (vid == vi_get) {
+            msg_no_need_to_carry();
+            return 1;
+        }
+        return look_reply(vid, "革張りの回転椅子だ。座面がすっかりへたっている。");
+    case ni_window:
+        if (vid == vi_open || vid == vi_exit) {
+            message("窓ははめ殺しになっていて開かない。");
+            return 1;
+        }
+        return look_reply(vid, "窓の外には、崖の下に打ち寄せる波が見える。");
+    case ni_wall:
+        return look_reply(vid, "壁には額に入った賞状が掛かっている。学会から教授に贈られたものらしい。");
+    case ni_floor:
+        return look_reply(vid, "よく磨かれた板張りの床だ。");
+    case ni_ceiling:
+        return 0;
+
+    default:
+        break;
+    }
     *noun_here = 0;
     return 0;
 }
 
-void area_study_draw() {}
+// A disturbed armour rises on the next counted command and strikes on the
+// one after.
+void area_study_turn_hook(int counted) {
+    if (!counted) return;
+    if (flag_test(F_ATTACKING)) {
+        die_by_armour();
+    } else if (flag_test(F_AWAKE)) {
+        message("座っていた鎧が動き出し、あなたに向かってきた!");
+        flag_set(F_ATTACKING);
+    }
+}
 
-void area_study_turn_hook(int) {}
+// ---- Picture ----
+
+namespace {
+
+constexpr int BL = 170, BT = 50, BR = 470, BB = 200;
+
+constexpr VxPoint left_wall(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
+
+constexpr side_door library_door = {104, 156, 820, 108, 152, 800, 114, 146, 90, 300, 360, 2, 146, 420};
+constexpr VxPoint door_frame[] = {left_wall(104, 0), left_wall(104, 820), left_wall(156, 820), left_wall(156, 0)};
+constexpr VxPoint door_opening[] = {left_wall(108, 0), left_wall(108, 800), left_wall(152, 800), left_wall(152, 0)};
+constexpr VxPoint door_leaf_open[] = {left_wall(152, 800), {196, 62}, {196, 240}, left_wall(152, 0)};
+
+constexpr VxPoint desk_top[] = {{226, 212}, {414, 212}, {436, 232}, {204, 232}};
+constexpr VxPoint drawer_out[] = {{282, 240}, {358, 240}, {366, 262}, {274, 262}};
+constexpr VxPoint lamp_shade[] = {{386, 176}, {414, 176}, {420, 188}, {380, 188}};
+constexpr VxPoint postcard[] = {{342, 216}, {368, 214}, {372, 222}, {344, 225}};
+constexpr VxPoint screwdriver[] = {{290, 250}, {318, 247}, {319, 251}, {291, 254}};
+
+constexpr VxPoint chair_back[] = {{-26, -92}, {-18, -102}, {18, -102}, {26, -92}, {26, -44}, {-26, -44}};
+constexpr VxPoint chair_seat[] = {{-30, -46}, {30, -46}, {34, -36}, {-34, -36}};
+
+// The seated armour around the middle of its base, at unit scale.
+constexpr VxPoint seated_legs[] = {{-50, 0}, {-56, -14}, {-40, -30}, {40, -30}, {56, -14}, {50, 0}};
+constexpr VxPoint seated_skirt[] = {{-40, -58}, {40, -58}, {50, -24}, {-50, -24}};
+constexpr VxPoint seated_body[] = {{-30, -112}, {30, -112}, {34, -56}, {-34, -56}};
+constexpr VxPoint seated_shoulder_left[] = {{-28, -110}, {-58, -104}, {-64, -66}, {-36, -72}};
+constexpr VxPoint seated_shoulder_right[] = {{28, -110}, {58, -104}, {64, -66}, {36, -72}};
+constexpr VxPoint seated_neck_guard[] = {{-24, -136}, {24, -136}, {38, -112}, {-38, -112}};
+constexpr VxPoint seated_crest[] = {{-5, -150}, {-24, -178}, {-18, -178}, {0, -156}, {18, -178}, {24, -178}, {5, -150}};
+constexpr VxPoint seated_mask[] = {{-12, -130}, {12, -130}, {10, -112}, {0, -106}, {-10, -112}};
+constexpr VxPoint seated_sword[] = {{-74, -40}, {74, -46}, {74, -41}, {-74, -35}};
+
+// The standing armour around the point between its feet (see the upper
+// guest room): it has risen from behind the desk.
+constexpr VxPoint armour_crest[] = {{-6, -252}, {-30, -292}, {-22, -292}, {0, -258}, {22, -292}, {30, -292}, {6, -252}};
+constexpr VxPoint armour_neck_guard[] = {{-30, -236}, {30, -236}, {46, -206}, {-46, -206}};
+constexpr VxPoint armour_mask[] = {{-14, -226}, {14, -226}, {12, -200}, {0, -194}, {-12, -200}};
+constexpr VxPoint armour_shoulder_left[] = {{-32, -198}, {-70, -192}, {-80, -130}, {-42, -138}};
+constexpr VxPoint armour_shoulder_right[] = {{32, -198}, {70, -192}, {80, -130}, {42, -138}};
+constexpr VxPoint armour_body[] = {{-34, -200}, {34, -200}, {40, -122}, {-40, -122}};
+constexpr VxPoint armour_skirt[] = {{-44, -124}, {44, -124}, {58, -62}, {-58, -62}};
+constexpr VxPoint armour_leg_left[] = {{-32, -64}, {-10, -64}, {-12, -6}, {-34, -6}};
+constexpr VxPoint armour_leg_right[] = {{10, -64}, {32, -64}, {34, -6}, {12, -6}};
+constexpr VxPoint armour_arms[] = {{-42, -176}, {-12, -150}, {12, -150}, {42, -176}, {40, -140}, {14, -126}, {-14, -126}, {-40, -140}};
+constexpr VxPoint armour_blade[] = {{-2, -150}, {-64, -290}, {-70, -288}, {-8, -146}};
+
+struct Place {
+    int x, y, mul, div;
+    int px(int u) const { return x + u * mul / div; }
+    int py(int v) const { return y + v * mul / div; }
+    int len(int d) const { return d * mul / div; }
+    void line(int x1, int y1, int x2, int y2) const { vx_draw_line(px(x1), py(y1), px(x2), py(y2)); }
+    template <int N> void shape(const VxPoint (&p)[N]) const { occlude_at(p, x, y, mul, div); }
+};
+
+void draw_room() {
+    draw_floor_boards(BL + 20, BR, 30, BB, 2, 1);
+    draw_room_box(BL, BT, BR, BB);
+    draw_rail(BL, BR, 62, 17);
+    draw_hanging_lamp(320, 7, 24, 32, 18, 9);
+}
+
+void draw_door() {
+    if (flag_test(F_LIBRARY_CLOSED)) {
+        draw_side_door(left_wall, library_door);
+        return;
+    }
+    occlude(door_frame);
+    occlude(door_opening);
+    // The library beyond: the edges of its shelves.
+    for (int h = 120; h < 800; h += 110) {
+        VxPoint a = left_wall(112, h), b = left_wall(150, h);
+        vx_draw_line(a.x, a.y, b.x, b.y);
+    }
+    occlude(door_leaf_open);
+    vx_draw_line(158, 74, 190, 68);
+    vx_draw_line(158, 220, 190, 232);
+    vx_draw_line(190, 68, 190, 232);
+    vx_draw_arc(186, 156, 2, 4, 0, 360);
+}
+
+void draw_window() {
+    occlude_rect(206, 72, 284, 150);
+    // A crescent moon over the sea.
+    vx_draw_arc(262, 90, 8, 8, 300, 420);
+    vx_draw_arc(258, 88, 6, 6, 300, 420);
+    vx_draw_line(208, 126, 282, 126);
+    draw_panes(210, 76, 280, 146, 2, 2);
+    occlude_rect(200, 150, 290, 156);
+}
+
+void draw_certificate() {
+    occlude_rect(296, 86, 324, 108);
+    vx_draw_rect(299, 89, 321, 105);
+    for (int y = 93; y < 102; y += 4) vx_draw_line(303, y, 317, y);
+}
+
+void draw_bookcase() {
+    occlude_rect(336, 60, 462, 204);
+    vx_draw_rect(340, 64, 458, 200);
+    // Five shelves of books of varied widths and heights.
+    for (int s = 0; s < 5; ++s) {
+        int base = 90 + s * 27;
+        vx_draw_line(340, base, 458, base);
+        int x = 343;
+        for (int i = 0; x < 452; ++i) {
+            int w = 4 + (i * 7 + s * 3) % 5;
+            int h = 16 + (i * 5 + s) % 7;
+            if ((i + s) % 9 == 4) {
+                // A book leaning on its neighbour.
+                vx_draw_line(x, base, x + 8, base - h + 2);
+                vx_draw_line(x + 5, base, x + 13, base - h + 2);
+                x += 14;
+                continue;
+            }
+            vx_draw_rect(x, base - h, x + w, base);
+            if (w > 6) vx_draw_line(x + 2, base - h + 4, x + w - 2, base - h + 4);
+            x += w + 1;
+        }
+    }
+}
+
+void draw_seated_armour(const Place &p) {
+    p.shape(seated_legs);
+    p.shape(seated_skirt);
+    for (int v = -50; v < -24; v += 8) p.line(-42 - (v + 58) / 3, v, 42 + (v + 58) / 3, v);
+    p.shape(seated_body);
+    for (int v = -102; v < -58; v += 9) p.line(-32, v, 32, v);
+    p.shape(seated_shoulder_left);
+    p.shape(seated_shoulder_right);
+    p.shape(seated_neck_guard);
+    black();
+    vx_fill_arc(p.px(0), p.py(-142), p.len(20), p.len(14), 0, 360);
+    white();
+    vx_draw_arc(p.px(0), p.py(-142), p.len(20), p.len(14), 0, 360);
+    p.shape(seated_crest);
+    p.shape(seated_mask);
+    p.line(-7, -124, -2, -122);
+    p.line(2, -122, 7, -124);
+    p.shape(seated_sword);
+    black();
+    vx_fill_arc(p.px(-22), p.py(-40), p.len(8), p.len(6), 0, 360);
+    vx_fill_arc(p.px(22), p.py(-43), p.len(8), p.len(6), 0, 360);
+    white();
+    vx_draw_arc(p.px(-22), p.py(-40), p.len(8), p.len(6), 0, 360);
+    vx_draw_arc(p.px(22), p.py(-43), p.len(8), p.len(6), 0, 360);
+}
+
+void draw_desk() {
+    occlude(desk_top);
+    occlude_rect(204, 232, 436, 296);
+    // Two pedestals of drawers and the middle drawer with its keyhole.
+    for (int i = 0; i < 3; ++i) {
+        vx_draw_rect(212, 240 + i * 18, 268, 254 + i * 18);
+        vx_draw_rect(372, 240 + i * 18, 428, 254 + i * 18);
+        vx_draw_line(236, 247 + i * 18, 244, 247 + i * 18);
+        vx_draw_line(396, 247 + i * 18, 404, 247 + i * 18);
+    }
+    vx_draw_rect(278, 240, 362, 256);
+    vx_draw_circle(320, 246, 2);
+    vx_draw_line(320, 248, 320, 252);
+    vx_draw_line(274, 262, 274, 296);
+    vx_draw_line(366, 262, 366, 296);
+    // On the desk: an inkstand, a pile of papers, the lamp and the postcard.
+    occlude_rect(232, 206, 250, 214);
+    vx_draw_line(246, 206, 256, 190);
+    vx_draw_rect(262, 214, 298, 220);
+    vx_draw_line(264, 216, 296, 216);
+    vx_draw_line(400, 188, 400, 212);
+    occlude_ellipse(400, 214, 12, 3);
+    occlude(lamp_shade);
+    occlude(postcard);
+    vx_draw_line(348, 219, 364, 217);
+}
+
+void draw_open_drawer() {
+    occlude(drawer_out);
+    vx_draw_line(282, 240, 282, 244);
+    vx_draw_line(358, 240, 358, 244);
+    vx_draw_rect(274, 262, 366, 276);
+    vx_draw_circle(320, 269, 2);
+    // The notebook always lies inside; the screwdriver until it is taken.
+    vx_draw_rect(326, 244, 352, 258);
+    vx_draw_line(330, 246, 330, 256);
+    if (flag_test_not(F_SCREWDRIVER)) {
+        occlude(screwdriver);
+        occlude_rect(280, 248, 290, 255);
+    }
+}
+
+void draw_swivel_chair(int x, int y) {
+    Place p = {x, y, 1, 1};
+    p.line(0, -36, 0, -12);
+    for (int i = 0; i < 5; ++i) {
+        static constexpr int dx[] = {-30, -16, 0, 16, 30};
+        static constexpr int dy[] = {-4, 2, 0, 2, -4};
+        p.line(0, -12, dx[i], dy[i]);
+        vx_draw_circle(p.px(dx[i]), p.py(dy[i]) + 2, 2);
+    }
+    p.shape(chair_seat);
+    p.shape(chair_back);
+    for (int u = -14; u <= 14; u += 14) p.line(u, -96, u, -50);
+}
+
+void draw_standing_armour(const Place &p) {
+    p.shape(armour_leg_left);
+    p.shape(armour_leg_right);
+    p.shape(armour_skirt);
+    for (int v = -112; v < -62; v += 12) p.line(-46 - (v + 124) / 5, v, 46 + (v + 124) / 5, v);
+    for (int u = -22; u <= 22; u += 22) p.line(u, -124, u + u / 4, -62);
+    p.shape(armour_body);
+    for (int v = -188; v < -124; v += 10) p.line(-36, v, 36, v);
+    p.shape(armour_shoulder_left);
+    p.shape(armour_shoulder_right);
+    for (int v = -180; v < -134; v += 12) {
+        p.line(-36, v + 4, -74, v + 10);
+        p.line(36, v + 4, 74, v + 10);
+    }
+    p.shape(armour_neck_guard);
+    occlude_ellipse(p.px(0), p.py(-240), p.len(24), p.len(18));
+    p.shape(armour_crest);
+    p.shape(armour_mask);
+    p.line(-9, -216, -3, -214);
+    p.line(3, -214, 9, -216);
+    p.shape(armour_blade);
+    p.shape(armour_arms);
+    occlude_ellipse(p.px(-4), p.py(-152), p.len(8), p.len(4));
+}
+
+}  // namespace
+
+void area_study_draw() {
+    draw_room();
+    draw_door();
+    draw_window();
+    draw_certificate();
+    draw_bookcase();
+    if (flag_test_not(F_ATTACKING) && flag_test_not(F_ARMOUR_GONE)) draw_seated_armour({300, 206, 2, 3});
+    draw_desk();
+    // The chair stands at the middle drawer until the drawer is opened; then
+    // it is pushed aside and the open drawer shows where it stood.
+    if (flag_test_not(F_DRAWER_OPEN)) draw_swivel_chair(320, 322);
+    if (flag_test(F_DRAWER_OPEN)) {
+        draw_open_drawer();
+        draw_swivel_chair(520, 316);
+    }
+    if (flag_test(F_ATTACKING)) draw_standing_armour({320, 326, 1, 1});
+}
