@@ -79,7 +79,7 @@ TEST_F(Pictures, StayInsideTheFrameInBlackAndWhiteInEveryFlagState) {
 TEST_F(Pictures, PlacesSharingANameLookDifferent) {
     const int pairs[][2] = {{ai_corridor_1f_fl, ai_corridor_1f_bl}, {ai_corridor_1f_fr, ai_corridor_1f_mr},
                            {ai_boys_room, ai_girls_room}, {ai_bathroom, ai_bathroom_2f},
-                           {ai_guestroom_1f, ai_guestroom_2f}};
+                           {ai_guestroom_1f, ai_guestroom_2f}, {ai_balcony, ai_balcony_down}};
     for (const auto &p : pairs) EXPECT_NE(draw(p[0]), draw(p[1])) << p[0] << " and " << p[1];
 }
 
