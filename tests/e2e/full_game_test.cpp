@@ -1,0 +1,145 @@
+// The built program plays the whole game from the title to the ending from a
+// key script (full_game.keys next to this file), typing only what a player
+// can type, in the order the puzzles require; the transcript shows each
+// puzzle's key reply in order, the ending and the full score.
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string utf8(const char8_t *s) { return reinterpret_cast<const char *>(s); }
+
+// Runs the script in a fresh copy of the program with HOME in its own
+// directory (the script saves and loads); returns the transcript.
+std::string run_script(const std::string &name, const std::string &script_path) {
+    std::string dir = vxtest::temp_dir(name);
+    fs::copy_file(KELDARY_EXE, dir + "/keldary");
+    int status = vxtest::run("HOME=" + dir + " " + dir + "/keldary --headless --keys " + script_path + " > " +
+                             dir + "/out.txt 2> " + dir + "/err.txt");
+    EXPECT_EQ(status, 0) << vxtest::read_file(dir + "/err.txt");
+    return vxtest::read_file(dir + "/out.txt");
+}
+
+// The transcript with its line breaks removed: replies wrap at 72 bytes.
+std::string unwrapped(const std::string &transcript) {
+    std::string out;
+    for (char c : transcript)
+        if (c != '\n') out += c;
+    return out;
+}
+
+size_t count(const std::string &text, const std::string &what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(FullGame, ScriptPlaysFromTheTitleToTheEnding) {
+    std::string script = (fs::path(__FILE__).parent_path() / "full_game.keys").string();
+    ASSERT_TRUE(fs::exists(script)) << script;
+    std::string out = run_script("e2e-full-game", script);
+    std::string text = unwrapped(out);
+
+    // Each milestone must come after the one before it.
+    const char8_t *const steps[] = {
+        u8">start",
+        // The grounds and the ground floor.
+        u8"バタン。数歩踏み出すと、背後で扉が大きな音を立てて閉まった。",
+        u8"名前を呼ぶと、それまでこちらに無関心だった犬が立ち上がった。",
+        u8"さいごにうめき声のような音を残して、浴槽は空になった。",
+        u8"銀の鍵を手に入れた。",
+        // The landing, the blackout and the study.
+        u8"ガチャリと音を立てて扉の鍵が開いた。",
+        u8"気がつくと、見知らぬ部屋にいた。どうやら助かったようだ。",
+        u8"左奥の扉を閉めた。",
+        // The golden key and the flying toy.
+        u8"手を伸ばすと、背後からなにか飛び込んできて金色の鍵をさらった。",
+        u8"廊下に出ると、何かちいさなものが階段の方へ飛び去った。",
+        u8"ベッドの下からビー玉[marble]が出てきた。",
+        u8"小枝にゴムひもを結びつけてぱちんこ[slingshot]を作った。",
+        u8"ぱちんこでビー玉を撃つと見事に玩具のドラゴンに命中した。",
+        u8"金色の鍵を手に入れた。",
+        u8"玩具を合体させて玩具の巨大ロボット[large robot]にした。",
+        // The necklace and the shadow.
+        u8"ゲームをセーブしました。>get necklace首飾りを手に入れた。",
+        u8"内側から洋服箪笥の扉を閉めた。",
+        u8"息を潜めていると、やがて足音は部屋を出て、廊下を遠ざかっていった。",
+        // The music room.
+        u8"Dの音のハンマーに鉄の鍵[steel key]が結わえられている。",
+        // The dining ritual.
+        u8"彼らが食卓につくと蝋燭が灯り、食事が始まった。",
+        u8"蝋燭を使ってランタンを点けた。",
+        // The guest room upstairs and the wet sponge.
+        u8"肖像画を壁から外して裏返しに置いた。",
+        u8"中には小瓶[bottle]とスポンジ[sponge]が入っている。",
+        u8"日誌を手に入れた。",
+        u8"しばらくして引き上げると、スポンジはたっぷりと水を吸っていた。",
+        // The library armour and the secret room.
+        u8"しかし床上の化石に蹴躓き、がしゃんと大きな音を立てて転んだ。",
+        u8"濡れたスポンジで鎧の内側をこすると、魔法陣は消えた。",
+        u8"本棚を動かすと隠された通路[passage]が現れた。",
+        u8"あなたは隠し部屋にいる。",
+        u8"小瓶の中の粉をひとつまみ蝋燭の火にくべると、あたりに奇妙な香りが広がった。",
+        u8"≪ogu___ _______ _____ ______ ______ engufu uruua≫",
+        u8"ねじ回しを手に入れた。",
+        // The mirrors and the wall writing.
+        u8"鏡を手に入れた。",
+        u8"やがて女性の姿は、すうっと消えていった。",
+        u8"≪guruu aenganu aruei zuuggu ioruau en≫",
+        // The dog, the hat and the Elder Sign.
+        u8"あなたは地下室にいる。",
+        u8"帽子を手に入れた。",
+        u8"緩んでいた首輪が外れて床に落ちたが、犬は振り返りもせず部屋を出ていった。",
+        u8"中から小さな石版のようなものが出てきた。",
+        u8"ゲームをセーブしました。>loadゲームをロードしました。あなたは洗濯室にいる。",
+        // The machine.
+        u8"ゴムのアヒルを挟んで、ショートしているケーブルを絶縁した。",
+        u8"機械に鶏の骨を入れた。",
+        u8"小さな扉を閉じた。>push green button低い唸り音と共に、機械が動き出した。>",
+        // The temple, the collapse and the cave.
+        u8"空洞の天井部の岩肌には、魔法陣が浮かび上がっている。",
+        u8"あなたが呪文を唱え始めると、眼前のそれは、わずかにたじろいだかに見えた。",
+        u8"あなたは奇妙な石を高く掲げ、呪文の最後の一節を唱え終えた。",
+        u8"気が付くと、どこかに亀裂が入ったのか溜まっていた水が流れ出し、神殿の床が姿を現していた。",
+        u8"暴れ狂う触手に幾度も打ちのめされ、ついに天井が崩れ落ちた。",
+        u8"ランタンを思い切り遠くへ投げると、たちまちガソリンに引火し、燃え広がった。",
+        u8"あなたは洞窟にいる。",
+        // The ending.
+        u8"見守るうちに、屋敷の窓からも黒煙が上がり",
+        u8"      + + + + + + +  ゲームクリア  + + + + + + + +",
+        u8"おめでとう、あなたは無事に屋敷を脱出した。",
+        u8">score現在の得点:21/21マニア評価:4/4",
+    };
+    size_t at = 0;
+    for (const char8_t *step : steps) {
+        size_t found = text.find(utf8(step), at);
+        ASSERT_NE(found, std::string::npos) << "missing after offset " << at << ": " << utf8(step) << "\n" << out;
+        at = found + utf8(step).size();
+    }
+
+    // The ending banner and the score stand whole on lines of their own.
+    EXPECT_NE(out.find("\n" + utf8(u8"      + + + + + + +  ゲームクリア  + + + + + + + +") + "\n"), std::string::npos);
+    EXPECT_NE(out.find("\n" + utf8(u8"現在の得点:21/21") + "\n"), std::string::npos);
+    EXPECT_NE(out.find("\n" + utf8(u8"マニア評価:4/4") + "\n"), std::string::npos);
+
+    // Nothing the player typed fell outside the vocabulary.
+    EXPECT_EQ(out.find(utf8(u8"という動詞は使えない。")), std::string::npos);
+    EXPECT_EQ(out.find(utf8(u8"という名詞は使えない。")), std::string::npos);
+    // Every save was made where saving is allowed, and it worked.
+    EXPECT_EQ(count(text, utf8(u8"ゲームをセーブしました。")), 4u);
+    EXPECT_EQ(out.find(utf8(u8"そんな余裕はない！")), std::string::npos);
+    EXPECT_EQ(out.find(utf8(u8"ゲームのセーブに失敗しました。")), std::string::npos);
+    // The one death is the bathtub on the ground floor, undone by loading.
+    EXPECT_EQ(count(text, utf8(u8"ゲームオーバー")), 1u);
+    // No paged text swallowed a command: every [Return] was answered by an
+    // empty line, and no empty line was left over for the prompt.
+    EXPECT_EQ(out.find("\n>\n"), std::string::npos);
+}
