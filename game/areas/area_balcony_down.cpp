@@ -18,33 +18,6 @@ namespace {
 constexpr int FLAG_CIRCLE_CHARGED = 128; // incense burnt on the secret room's altar
 constexpr int FLAG_MACHINE_RUNNING = 157;
 
-// Handling the things down in the garden: all of them out of reach.
-bool is_handling(int vid) {
-    switch (vid) {
-    case vi_examine:
-    case vi_get:
-    case vi_put:
-    case vi_use:
-    case vi_break:
-    case vi_move:
-    case vi_remove:
-    case vi_touch:
-    case vi_push:
-    case vi_pull:
-    case vi_turn:
-    case vi_open:
-    case vi_close:
-    case vi_hit:
-    case vi_kick:
-    case vi_read:
-    case vi_enter:
-    case vi_erase:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void look() {
     area_print_description(ai_balcony_down);
     message("庭のあちこちに石のようなものが埋め込まれている。");
@@ -73,7 +46,8 @@ int far_thing(int vid, const char *text) {
         message(text);
         return 1;
     }
-    if (is_handling(vid)) {
+    // Putting, removing and turning are out of reach too, down in the garden.
+    if (is_handling(vid, true)) {
         msg_too_far();
         return 1;
     }

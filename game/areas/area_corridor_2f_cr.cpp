@@ -120,11 +120,6 @@ constexpr int VY = 160;
 constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
 constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
-void wall_line(wall_point_fn wall, int x1, int h1, int x2, int h2) {
-    VxPoint a = wall(x1, h1), b = wall(x2, h2);
-    vx_draw_line(a.x, a.y, b.x, b.y);
-}
-
 // The doors near by (the lady's room left, the study right) and the far
 // left one (the bedroom's).
 constexpr side_door ladys_door = {34, 112, 800, 40, 106, 770, 52, 94, 80, 220, 0, 1, 100, 390};

@@ -139,11 +139,6 @@ constexpr int VY = 160;
 constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
 constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
-void wall_line(wall_point_fn wall, int x1, int h1, int x2, int h2) {
-    VxPoint a = wall(x1, h1), b = wall(x2, h2);
-    vx_draw_line(a.x, a.y, b.x, b.y);
-}
-
 // The guest room's plain door and the girl's room's door with two panels.
 constexpr side_door guest_door = {66, 148, 800, 72, 142, 770, 82, 132, 90, 250, 330, 2, 136, 390};
 constexpr side_door girls_door = {492, 574, 800, 498, 568, 770, 508, 558, 90, 250, 330, 2, 504, 390};

@@ -112,11 +112,6 @@ constexpr int BL = 164, BT = 80, BR = 476, BB = 248;
 constexpr VxPoint lw(int x, int h) { return left_wall_point(BL, BT, BB, x, h); }
 constexpr VxPoint rw(int x, int h) { return right_wall_point(BL, BT, BB, x, h); }
 
-void wall_line(wall_point_fn wall, int x1, int h1, int x2, int h2) {
-    VxPoint a = wall(x1, h1), b = wall(x2, h2);
-    vx_draw_line(a.x, a.y, b.x, b.y);
-}
-
 constexpr side_door bedroom_door = {46, 128, 800, 52, 122, 770, 62, 112, 80, 260, 330, 2, 116, 390};
 
 // The parquet: rows from the foot of the end wall to the frame, eight

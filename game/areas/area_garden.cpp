@@ -11,33 +11,6 @@
 #include "vexdraw.h"
 #include "area_kit.h"
 
-namespace {
-
-// Handling the truck or its load from here: it is far beyond reach.
-bool is_handling(int vid) {
-    switch (vid) {
-    case vi_examine:
-    case vi_get:
-    case vi_use:
-    case vi_touch:
-    case vi_push:
-    case vi_pull:
-    case vi_move:
-    case vi_open:
-    case vi_close:
-    case vi_enter:
-    case vi_hit:
-    case vi_kick:
-    case vi_break:
-    case vi_read:
-        return true;
-    default:
-        return false;
-    }
-}
-
-}  // namespace
-
 int area_garden_handler(int vid, int nid, int *noun_here) {
     GAME_ASSERT("area_garden", vid != vi_invalid);
     *noun_here = 1;

@@ -438,30 +438,6 @@ constexpr VxPoint chair_seat[] = {{-30, -60}, {30, -60}, {36, -40}, {-36, -40}};
 constexpr VxPoint chair_arm_left[] = {{-38, -84}, {-28, -86}, {-28, -40}, {-38, -40}};
 constexpr VxPoint chair_arm_right[] = {{28, -86}, {38, -84}, {38, -40}, {28, -40}};
 
-// A suit of armour around the point between its feet, at unit scale 270
-// tall: helmet, crest, mask, shoulder guards, breastplate, skirt, greaves
-// and the raised sword.
-constexpr VxPoint armour_crest[] = {{-6, -252}, {-30, -292}, {-22, -292}, {0, -258}, {22, -292}, {30, -292}, {6, -252}};
-constexpr VxPoint armour_neck_guard[] = {{-30, -236}, {30, -236}, {46, -206}, {-46, -206}};
-constexpr VxPoint armour_mask[] = {{-14, -226}, {14, -226}, {12, -200}, {0, -194}, {-12, -200}};
-constexpr VxPoint armour_shoulder_left[] = {{-32, -198}, {-70, -192}, {-80, -130}, {-42, -138}};
-constexpr VxPoint armour_shoulder_right[] = {{32, -198}, {70, -192}, {80, -130}, {42, -138}};
-constexpr VxPoint armour_body[] = {{-34, -200}, {34, -200}, {40, -122}, {-40, -122}};
-constexpr VxPoint armour_skirt[] = {{-44, -124}, {44, -124}, {58, -62}, {-58, -62}};
-constexpr VxPoint armour_leg_left[] = {{-32, -64}, {-10, -64}, {-12, -6}, {-34, -6}};
-constexpr VxPoint armour_leg_right[] = {{10, -64}, {32, -64}, {34, -6}, {12, -6}};
-constexpr VxPoint armour_arms[] = {{-42, -176}, {-12, -150}, {12, -150}, {42, -176}, {40, -140}, {14, -126}, {-14, -126}, {-40, -140}};
-constexpr VxPoint armour_blade[] = {{2, -150}, {64, -290}, {70, -288}, {8, -146}};
-
-// Lines and shapes placed by an offset and a scale, like occlude_at.
-struct Place {
-    int x, y, mul, div;
-    int px(int u) const { return x + u * mul / div; }
-    int py(int v) const { return y + v * mul / div; }
-    void line(int x1, int y1, int x2, int y2) const { vx_draw_line(px(x1), py(y1), px(x2), py(y2)); }
-    template <int N> void shape(const VxPoint (&p)[N]) const { occlude_at(p, x, y, mul, div); }
-};
-
 void draw_room() {
     // Striped wallpaper above the dado rail.
     for (int x = BL + 10; x < BR; x += 14) vx_draw_line(x, BT, x, 150);
@@ -641,38 +617,6 @@ void draw_armchair(const Place &p) {
     p.line(22, -40, 22, -10);
 }
 
-void draw_armour(const Place &p) {
-    p.shape(armour_leg_left);
-    p.shape(armour_leg_right);
-    p.line(-34, -6, -38, 0);
-    p.line(-38, 0, -8, 0);
-    p.line(34, -6, 38, 0);
-    p.line(38, 0, 8, 0);
-    p.shape(armour_skirt);
-    for (int v = -112; v < -62; v += 12) p.line(-46 - (v + 124) / 5, v, 46 + (v + 124) / 5, v);
-    for (int u = -22; u <= 22; u += 22) p.line(u, -124, u + u / 4, -62);
-    p.shape(armour_body);
-    for (int v = -188; v < -124; v += 10) p.line(-36, v, 36, v);
-    p.shape(armour_shoulder_left);
-    p.shape(armour_shoulder_right);
-    for (int v = -180; v < -134; v += 12) {
-        p.line(-36, v + 4, -74, v + 10);
-        p.line(36, v + 4, 74, v + 10);
-    }
-    p.shape(armour_neck_guard);
-    p.line(-38, -222, 38, -222);
-    occlude_ellipse(p.px(0), p.py(-240), 24 * p.mul / p.div, 18 * p.mul / p.div);
-    p.shape(armour_crest);
-    p.shape(armour_mask);
-    p.line(-9, -216, -3, -214);
-    p.line(3, -214, 9, -216);
-    p.line(-8, -204, 8, -204);
-    p.shape(armour_blade);
-    p.shape(armour_arms);
-    occlude_ellipse(p.px(4), p.py(-152), 8 * p.mul / p.div, 4 * p.mul / p.div);
-    p.line(-4, -126, 4, -150);
-}
-
 }  // namespace
 
 void area_guestroom_2f_draw() {
@@ -688,5 +632,5 @@ void area_guestroom_2f_draw() {
     // The table in front of the cabinet, or moved to the middle.
     if (flag_test_not(F_TABLE_MOVED)) draw_table(124, 300);
     if (flag_test(F_TABLE_MOVED)) draw_table(300, 318);
-    if (flag_test(F_IN_FRONT)) draw_armour({320, 322, 1, 1});
+    if (flag_test(F_IN_FRONT)) draw_standing_armour({320, 322, 1, 1}, 1, true);
 }

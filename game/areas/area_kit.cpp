@@ -60,6 +60,33 @@ int lying_item(int vid, int nid, bool present, int taken_flag, int *noun_here) {
     return 0;
 }
 
+bool is_handling(int vid, bool altering) {
+    switch (vid) {
+    case vi_examine:
+    case vi_get:
+    case vi_use:
+    case vi_touch:
+    case vi_push:
+    case vi_pull:
+    case vi_move:
+    case vi_open:
+    case vi_close:
+    case vi_enter:
+    case vi_hit:
+    case vi_kick:
+    case vi_break:
+    case vi_read:
+        return true;
+    case vi_put:
+    case vi_remove:
+    case vi_turn:
+    case vi_erase:
+        return altering;
+    default:
+        return false;
+    }
+}
+
 // ---- Pictures ----
 
 void white() { vx_set_color(-1, -1, -1); }
@@ -175,4 +202,101 @@ void draw_side_door(wall_point_fn wall, const side_door &d) {
     }
     VxPoint knob = wall(d.knob_x, d.knob_h);
     vx_draw_arc(knob.x, knob.y, 2, 4, 0, 360);
+}
+
+void wall_line(wall_point_fn wall, int x1, int h1, int x2, int h2) {
+    VxPoint a = wall(x1, h1), b = wall(x2, h2);
+    vx_draw_line(a.x, a.y, b.x, b.y);
+}
+
+namespace {
+
+// The standing armour around the point between its feet, at unit scale 270 tall: helmet, crest,
+// mask, shoulder guards, breastplate, skirt, greaves and the sword raised to the right.
+constexpr VxPoint armour_crest[] = {{-6, -252}, {-30, -292}, {-22, -292}, {0, -258}, {22, -292}, {30, -292}, {6, -252}};
+constexpr VxPoint armour_neck_guard[] = {{-30, -236}, {30, -236}, {46, -206}, {-46, -206}};
+constexpr VxPoint armour_mask[] = {{-14, -226}, {14, -226}, {12, -200}, {0, -194}, {-12, -200}};
+constexpr VxPoint armour_shoulder_left[] = {{-32, -198}, {-70, -192}, {-80, -130}, {-42, -138}};
+constexpr VxPoint armour_shoulder_right[] = {{32, -198}, {70, -192}, {80, -130}, {42, -138}};
+constexpr VxPoint armour_body[] = {{-34, -200}, {34, -200}, {40, -122}, {-40, -122}};
+constexpr VxPoint armour_skirt[] = {{-44, -124}, {44, -124}, {58, -62}, {-58, -62}};
+constexpr VxPoint armour_leg_left[] = {{-32, -64}, {-10, -64}, {-12, -6}, {-34, -6}};
+constexpr VxPoint armour_leg_right[] = {{10, -64}, {32, -64}, {34, -6}, {12, -6}};
+constexpr VxPoint armour_arms[] = {{-42, -176}, {-12, -150}, {12, -150}, {42, -176}, {40, -140}, {14, -126}, {-14, -126}, {-40, -140}};
+constexpr VxPoint armour_blade[] = {{2, -150}, {64, -290}, {70, -288}, {8, -146}};
+
+// The seated armour around the middle of its base, at unit scale.
+constexpr VxPoint seated_legs[] = {{-50, 0}, {-56, -14}, {-40, -30}, {40, -30}, {56, -14}, {50, 0}};
+constexpr VxPoint seated_skirt[] = {{-40, -58}, {40, -58}, {50, -24}, {-50, -24}};
+constexpr VxPoint seated_body[] = {{-30, -112}, {30, -112}, {34, -56}, {-34, -56}};
+constexpr VxPoint seated_shoulder_left[] = {{-28, -110}, {-58, -104}, {-64, -66}, {-36, -72}};
+constexpr VxPoint seated_shoulder_right[] = {{28, -110}, {58, -104}, {64, -66}, {36, -72}};
+constexpr VxPoint seated_neck_guard[] = {{-24, -136}, {24, -136}, {38, -112}, {-38, -112}};
+constexpr VxPoint seated_crest[] = {{-5, -150}, {-24, -178}, {-18, -178}, {0, -156}, {18, -178}, {24, -178}, {5, -150}};
+constexpr VxPoint seated_mask[] = {{-12, -130}, {12, -130}, {10, -112}, {0, -106}, {-10, -112}};
+constexpr VxPoint seated_sword[] = {{-74, -40}, {74, -46}, {74, -41}, {-74, -35}};
+
+}  // namespace
+
+void draw_standing_armour(const Place &p, int side, bool trimmed) {
+    p.shape(armour_leg_left);
+    p.shape(armour_leg_right);
+    if (trimmed) {
+        p.line(-34, -6, -38, 0);
+        p.line(-38, 0, -8, 0);
+        p.line(34, -6, 38, 0);
+        p.line(38, 0, 8, 0);
+    }
+    p.shape(armour_skirt);
+    for (int v = -112; v < -62; v += 12) p.line(-46 - (v + 124) / 5, v, 46 + (v + 124) / 5, v);
+    for (int u = -22; u <= 22; u += 22) p.line(u, -124, u + u / 4, -62);
+    p.shape(armour_body);
+    for (int v = -188; v < -124; v += 10) p.line(-36, v, 36, v);
+    p.shape(armour_shoulder_left);
+    p.shape(armour_shoulder_right);
+    for (int v = -180; v < -134; v += 12) {
+        p.line(-36, v + 4, -74, v + 10);
+        p.line(36, v + 4, 74, v + 10);
+    }
+    p.shape(armour_neck_guard);
+    if (trimmed) p.line(-38, -222, 38, -222);
+    occlude_ellipse(p.px(0), p.py(-240), p.len(24), p.len(18));
+    p.shape(armour_crest);
+    p.shape(armour_mask);
+    p.line(-9, -216, -3, -214);
+    p.line(3, -214, 9, -216);
+    if (trimmed) p.line(-8, -204, 8, -204);
+    // The blade mirrored to the side the sword is raised on.
+    VxPoint blade[4];
+    for (int i = 0; i < 4; ++i) blade[i] = {armour_blade[i].x * side, armour_blade[i].y};
+    p.shape(blade);
+    p.shape(armour_arms);
+    occlude_ellipse(p.px(4 * side), p.py(-152), p.len(8), p.len(4));
+    if (trimmed) p.line(-4 * side, -126, 4 * side, -150);
+}
+
+void draw_seated_armour(const Place &p) {
+    p.shape(seated_legs);
+    p.shape(seated_skirt);
+    for (int v = -50; v < -24; v += 8) p.line(-42 - (v + 58) / 3, v, 42 + (v + 58) / 3, v);
+    p.shape(seated_body);
+    for (int v = -102; v < -58; v += 9) p.line(-32, v, 32, v);
+    p.shape(seated_shoulder_left);
+    p.shape(seated_shoulder_right);
+    p.shape(seated_neck_guard);
+    black();
+    vx_fill_arc(p.px(0), p.py(-142), p.len(20), p.len(14), 0, 360);
+    white();
+    vx_draw_arc(p.px(0), p.py(-142), p.len(20), p.len(14), 0, 360);
+    p.shape(seated_crest);
+    p.shape(seated_mask);
+    p.line(-7, -124, -2, -122);
+    p.line(2, -122, 7, -124);
+    p.shape(seated_sword);
+    black();
+    vx_fill_arc(p.px(-22), p.py(-40), p.len(8), p.len(6), 0, 360);
+    vx_fill_arc(p.px(22), p.py(-43), p.len(8), p.len(6), 0, 360);
+    white();
+    vx_draw_arc(p.px(-22), p.py(-40), p.len(8), p.len(6), 0, 360);
+    vx_draw_arc(p.px(22), p.py(-43), p.len(8), p.len(6), 0, 360);
 }

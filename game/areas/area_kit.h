@@ -22,6 +22,8 @@ int leave_or_look(int vid, int area, int door_flag, void (*look_around)());
 void describe(int nid);
 // An item lying here while present and not carried: look describes it, get takes it.
 int lying_item(int vid, int nid, bool present, int taken_flag, int *noun_here);
+// Whether vid handles a thing (examine, take, touch, move, open, strike...); altering adds put, remove, turn, erase.
+bool is_handling(int vid, bool altering = false);
 
 // ---- Pictures ----
 
@@ -87,3 +89,19 @@ struct side_door {
 using wall_point_fn = VxPoint (*)(int x, int h);
 // Draws the side door d on the wall whose points wall gives: frame (an occluder), leaf, panels, knob.
 void draw_side_door(wall_point_fn wall, const side_door &d);
+// A line between two points of a side wall (screen x, height per mille).
+void wall_line(wall_point_fn wall, int x1, int h1, int x2, int h2);
+
+// Lines and shapes placed around (x, y) and scaled by mul / div, like occlude_at.
+struct Place {
+    int x, y, mul, div;
+    int px(int u) const { return x + u * mul / div; }
+    int py(int v) const { return y + v * mul / div; }
+    int len(int d) const { return d * mul / div; }
+    void line(int x1, int y1, int x2, int y2) const { vx_draw_line(px(x1), py(y1), px(x2), py(y2)); }
+    template <int N> void shape(const VxPoint (&p)[N]) const { occlude_at(p, x, y, mul, div); }
+};
+// The suit of armour standing, p at its feet, sword raised to side (1 right, -1 left); trimmed adds feet, rims, hilt.
+void draw_standing_armour(const Place &p, int side, bool trimmed);
+// The suit of armour seated, p at the middle of its base.
+void draw_seated_armour(const Place &p);

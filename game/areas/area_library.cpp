@@ -601,36 +601,10 @@ constexpr VxPoint swung_side[] = {{540, 14}, {556, 20}, {556, 296}, {540, 300}};
 constexpr VxPoint plane[] = {{96, 42}, {126, 34}, {112, 44}, {104, 48}};
 constexpr VxPoint golden_key_bow[] = {{352, 270}, {360, 266}, {366, 272}, {358, 276}};
 
-// The standing armour around the point between its feet, at unit scale.
-constexpr VxPoint armour_crest[] = {{-6, -252}, {-30, -292}, {-22, -292}, {0, -258}, {22, -292}, {30, -292}, {6, -252}};
-constexpr VxPoint armour_neck_guard[] = {{-30, -236}, {30, -236}, {46, -206}, {-46, -206}};
-constexpr VxPoint armour_mask[] = {{-14, -226}, {14, -226}, {12, -200}, {0, -194}, {-12, -200}};
-constexpr VxPoint armour_shoulder_left[] = {{-32, -198}, {-70, -192}, {-80, -130}, {-42, -138}};
-constexpr VxPoint armour_shoulder_right[] = {{32, -198}, {70, -192}, {80, -130}, {42, -138}};
-constexpr VxPoint armour_body[] = {{-34, -200}, {34, -200}, {40, -122}, {-40, -122}};
-constexpr VxPoint armour_skirt[] = {{-44, -124}, {44, -124}, {58, -62}, {-58, -62}};
-constexpr VxPoint armour_leg_left[] = {{-32, -64}, {-10, -64}, {-12, -6}, {-34, -6}};
-constexpr VxPoint armour_leg_right[] = {{10, -64}, {32, -64}, {34, -6}, {12, -6}};
-constexpr VxPoint armour_arms[] = {{-42, -176}, {-12, -150}, {12, -150}, {42, -176}, {40, -140}, {14, -126}, {-14, -126}, {-40, -140}};
-constexpr VxPoint armour_blade[] = {{2, -150}, {64, -290}, {70, -288}, {8, -146}};
 // The armour seated in the study, seen small through the doorway.
 constexpr VxPoint seated_body[] = {{-8, -34}, {8, -34}, {10, -14}, {-10, -14}};
 constexpr VxPoint seated_skirt[] = {{-12, -16}, {12, -16}, {16, 0}, {-16, 0}};
 constexpr VxPoint seated_helmet[] = {{-7, -34}, {-9, -40}, {-4, -46}, {4, -46}, {9, -40}, {7, -34}};
-
-struct Place {
-    int x, y, mul, div;
-    int px(int u) const { return x + u * mul / div; }
-    int py(int v) const { return y + v * mul / div; }
-    int len(int d) const { return d * mul / div; }
-    void line(int x1, int y1, int x2, int y2) const { vx_draw_line(px(x1), py(y1), px(x2), py(y2)); }
-    template <int N> void shape(const VxPoint (&p)[N]) const { occlude_at(p, x, y, mul, div); }
-};
-
-void wall_line(wall_point_fn wall, int x1, int h1, int x2, int h2) {
-    VxPoint a = wall(x1, h1), b = wall(x2, h2);
-    vx_draw_line(a.x, a.y, b.x, b.y);
-}
 
 // A side wall's bookshelf: its shelves in perspective and a spine for every
 // book, the spines closer together towards the back.
@@ -733,31 +707,6 @@ void draw_ladder() {
     }
 }
 
-void draw_standing_armour(const Place &p) {
-    p.shape(armour_leg_left);
-    p.shape(armour_leg_right);
-    p.shape(armour_skirt);
-    for (int v = -112; v < -62; v += 12) p.line(-46 - (v + 124) / 5, v, 46 + (v + 124) / 5, v);
-    for (int u = -22; u <= 22; u += 22) p.line(u, -124, u + u / 4, -62);
-    p.shape(armour_body);
-    for (int v = -188; v < -124; v += 10) p.line(-36, v, 36, v);
-    p.shape(armour_shoulder_left);
-    p.shape(armour_shoulder_right);
-    for (int v = -180; v < -134; v += 12) {
-        p.line(-36, v + 4, -74, v + 10);
-        p.line(36, v + 4, 74, v + 10);
-    }
-    p.shape(armour_neck_guard);
-    occlude_ellipse(p.px(0), p.py(-240), p.len(24), p.len(18));
-    p.shape(armour_crest);
-    p.shape(armour_mask);
-    p.line(-9, -216, -3, -214);
-    p.line(3, -214, 9, -216);
-    p.shape(armour_blade);
-    p.shape(armour_arms);
-    occlude_ellipse(p.px(4), p.py(-152), p.len(8), p.len(4));
-}
-
 }  // namespace
 
 void area_library_draw() {
@@ -788,5 +737,5 @@ void area_library_draw() {
         vx_draw_line(380, 275, 379, 281);
         vx_draw_line(385, 276, 384, 281);
     }
-    if (flag_test(F_ARMOUR_HERE)) draw_standing_armour({320, 326, 1, 1});
+    if (flag_test(F_ARMOUR_HERE)) draw_standing_armour({320, 326, 1, 1}, 1, false);
 }

@@ -387,40 +387,6 @@ constexpr VxPoint screwdriver[] = {{290, 250}, {318, 247}, {319, 251}, {291, 254
 constexpr VxPoint chair_back[] = {{-26, -92}, {-18, -102}, {18, -102}, {26, -92}, {26, -44}, {-26, -44}};
 constexpr VxPoint chair_seat[] = {{-30, -46}, {30, -46}, {34, -36}, {-34, -36}};
 
-// The seated armour around the middle of its base, at unit scale.
-constexpr VxPoint seated_legs[] = {{-50, 0}, {-56, -14}, {-40, -30}, {40, -30}, {56, -14}, {50, 0}};
-constexpr VxPoint seated_skirt[] = {{-40, -58}, {40, -58}, {50, -24}, {-50, -24}};
-constexpr VxPoint seated_body[] = {{-30, -112}, {30, -112}, {34, -56}, {-34, -56}};
-constexpr VxPoint seated_shoulder_left[] = {{-28, -110}, {-58, -104}, {-64, -66}, {-36, -72}};
-constexpr VxPoint seated_shoulder_right[] = {{28, -110}, {58, -104}, {64, -66}, {36, -72}};
-constexpr VxPoint seated_neck_guard[] = {{-24, -136}, {24, -136}, {38, -112}, {-38, -112}};
-constexpr VxPoint seated_crest[] = {{-5, -150}, {-24, -178}, {-18, -178}, {0, -156}, {18, -178}, {24, -178}, {5, -150}};
-constexpr VxPoint seated_mask[] = {{-12, -130}, {12, -130}, {10, -112}, {0, -106}, {-10, -112}};
-constexpr VxPoint seated_sword[] = {{-74, -40}, {74, -46}, {74, -41}, {-74, -35}};
-
-// The standing armour around the point between its feet (see the upper
-// guest room): it has risen from behind the desk.
-constexpr VxPoint armour_crest[] = {{-6, -252}, {-30, -292}, {-22, -292}, {0, -258}, {22, -292}, {30, -292}, {6, -252}};
-constexpr VxPoint armour_neck_guard[] = {{-30, -236}, {30, -236}, {46, -206}, {-46, -206}};
-constexpr VxPoint armour_mask[] = {{-14, -226}, {14, -226}, {12, -200}, {0, -194}, {-12, -200}};
-constexpr VxPoint armour_shoulder_left[] = {{-32, -198}, {-70, -192}, {-80, -130}, {-42, -138}};
-constexpr VxPoint armour_shoulder_right[] = {{32, -198}, {70, -192}, {80, -130}, {42, -138}};
-constexpr VxPoint armour_body[] = {{-34, -200}, {34, -200}, {40, -122}, {-40, -122}};
-constexpr VxPoint armour_skirt[] = {{-44, -124}, {44, -124}, {58, -62}, {-58, -62}};
-constexpr VxPoint armour_leg_left[] = {{-32, -64}, {-10, -64}, {-12, -6}, {-34, -6}};
-constexpr VxPoint armour_leg_right[] = {{10, -64}, {32, -64}, {34, -6}, {12, -6}};
-constexpr VxPoint armour_arms[] = {{-42, -176}, {-12, -150}, {12, -150}, {42, -176}, {40, -140}, {14, -126}, {-14, -126}, {-40, -140}};
-constexpr VxPoint armour_blade[] = {{-2, -150}, {-64, -290}, {-70, -288}, {-8, -146}};
-
-struct Place {
-    int x, y, mul, div;
-    int px(int u) const { return x + u * mul / div; }
-    int py(int v) const { return y + v * mul / div; }
-    int len(int d) const { return d * mul / div; }
-    void line(int x1, int y1, int x2, int y2) const { vx_draw_line(px(x1), py(y1), px(x2), py(y2)); }
-    template <int N> void shape(const VxPoint (&p)[N]) const { occlude_at(p, x, y, mul, div); }
-};
-
 void draw_room() {
     draw_floor_boards(BL + 20, BR, 30, BB, 2, 1);
     draw_room_box(BL, BT, BR, BB);
@@ -488,32 +454,6 @@ void draw_bookcase() {
     }
 }
 
-void draw_seated_armour(const Place &p) {
-    p.shape(seated_legs);
-    p.shape(seated_skirt);
-    for (int v = -50; v < -24; v += 8) p.line(-42 - (v + 58) / 3, v, 42 + (v + 58) / 3, v);
-    p.shape(seated_body);
-    for (int v = -102; v < -58; v += 9) p.line(-32, v, 32, v);
-    p.shape(seated_shoulder_left);
-    p.shape(seated_shoulder_right);
-    p.shape(seated_neck_guard);
-    black();
-    vx_fill_arc(p.px(0), p.py(-142), p.len(20), p.len(14), 0, 360);
-    white();
-    vx_draw_arc(p.px(0), p.py(-142), p.len(20), p.len(14), 0, 360);
-    p.shape(seated_crest);
-    p.shape(seated_mask);
-    p.line(-7, -124, -2, -122);
-    p.line(2, -122, 7, -124);
-    p.shape(seated_sword);
-    black();
-    vx_fill_arc(p.px(-22), p.py(-40), p.len(8), p.len(6), 0, 360);
-    vx_fill_arc(p.px(22), p.py(-43), p.len(8), p.len(6), 0, 360);
-    white();
-    vx_draw_arc(p.px(-22), p.py(-40), p.len(8), p.len(6), 0, 360);
-    vx_draw_arc(p.px(22), p.py(-43), p.len(8), p.len(6), 0, 360);
-}
-
 void draw_desk() {
     occlude(desk_top);
     occlude_rect(204, 232, 436, 296);
@@ -570,31 +510,6 @@ void draw_swivel_chair(int x, int y) {
     for (int u = -14; u <= 14; u += 14) p.line(u, -96, u, -50);
 }
 
-void draw_standing_armour(const Place &p) {
-    p.shape(armour_leg_left);
-    p.shape(armour_leg_right);
-    p.shape(armour_skirt);
-    for (int v = -112; v < -62; v += 12) p.line(-46 - (v + 124) / 5, v, 46 + (v + 124) / 5, v);
-    for (int u = -22; u <= 22; u += 22) p.line(u, -124, u + u / 4, -62);
-    p.shape(armour_body);
-    for (int v = -188; v < -124; v += 10) p.line(-36, v, 36, v);
-    p.shape(armour_shoulder_left);
-    p.shape(armour_shoulder_right);
-    for (int v = -180; v < -134; v += 12) {
-        p.line(-36, v + 4, -74, v + 10);
-        p.line(36, v + 4, 74, v + 10);
-    }
-    p.shape(armour_neck_guard);
-    occlude_ellipse(p.px(0), p.py(-240), p.len(24), p.len(18));
-    p.shape(armour_crest);
-    p.shape(armour_mask);
-    p.line(-9, -216, -3, -214);
-    p.line(3, -214, 9, -216);
-    p.shape(armour_blade);
-    p.shape(armour_arms);
-    occlude_ellipse(p.px(-4), p.py(-152), p.len(8), p.len(4));
-}
-
 }  // namespace
 
 void area_study_draw() {
@@ -612,5 +527,6 @@ void area_study_draw() {
         draw_open_drawer();
         draw_swivel_chair(520, 316);
     }
-    if (flag_test(F_ATTACKING)) draw_standing_armour({320, 326, 1, 1});
+    // It has risen from behind the desk, the sword raised on the left.
+    if (flag_test(F_ATTACKING)) draw_standing_armour({320, 326, 1, 1}, -1, false);
 }
