@@ -182,6 +182,8 @@ static_assert(std::size(noun_table) == NOUN_TABLE_SIZE + 1);
 
 // "orion" and "tv": the command line types lower case only, so these are
 // the only English words for the dog and the television that can be typed.
+// "books", "armour" and "armor": what an English-speaking player naturally
+// types for the shelves' books and the suit of armour.
 const word_alias noun_alias[] = {
     {"y", ni_yes},
     {"n", ni_no},
@@ -191,6 +193,9 @@ const word_alias noun_alias[] = {
     {"fridge", ni_icebox},
     {"orion", ni_orion},
     {"tv", ni_tv},
+    {"books", ni_book},
+    {"armour", ni_samurai_armor},
+    {"armor", ni_samurai_armor},
 };
 static_assert(std::size(noun_alias) == NOUN_ALIAS_COUNT);
 

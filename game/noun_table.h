@@ -7,7 +7,7 @@
 #include "noun.h"
 
 constexpr int NOUN_TABLE_SIZE = 168;
-constexpr int NOUN_ALIAS_COUNT = 8;
+constexpr int NOUN_ALIAS_COUNT = 11;
 constexpr int NOUN_KANA_ALIAS_COUNT = 35;
 constexpr int VERB_ALIAS_COUNT = 11;
 constexpr int VERB_KANA_ALIAS_COUNT = 41;
