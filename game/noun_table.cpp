@@ -9,7 +9,7 @@
 // word written in katakana.
 const noun_def noun_table[] = {
     {ni_invalid, nullptr, {nullptr, nullptr, nullptr}, nullptr},
-    {ni_newspaper, "新聞の切り抜き", {"newspaper", "しんぶん", "シンブン"}, "古い新聞記事の切り抜きだ。"},
+    {ni_newspaper, "新聞の切り抜き", {"newspaper", "しんぶん", "シンブン"}, "新聞記事の切り抜きだ。"},
     {ni_leaflet, "チラシ", {"leaflet", "ちらし", "チラシ"}, "郵便受けに入っていたチラシだ。"},
     {ni_medal, "メダル", {"medal", "めだる", "メダル"}, "古びた金属製のメダルだ。"},
     {ni_brass_key, "真鍮の鍵", {"brass key", "しんちゅうのかぎ", "シンチュウノカギ"}, "真鍮製の鍵だ。"},
@@ -98,7 +98,7 @@ const noun_def noun_table[] = {
     {ni_letter, "手紙", {"letter", "てがみ", "テガミ"}, "封筒に入った手紙だ。"},
     {ni_house, "屋敷", {"house", "いえ", "イエ"}, "海辺の崖の上に建つ古い屋敷だ。"},
     {ni_path, "小道", {"path", "こみち", "コミチ"}, "屋敷へと続く小道だ。"},
-    {ni_mailbox, "郵便受け", {"mailbox", "ゆうびんうけ", "ユウビンウケ"}, "門柱に取り付けられた郵便受けだ。"},
+    {ni_mailbox, "郵便受け", {"mailbox", "ゆうびんうけ", "ユウビンウケ"}, "道端に立てられた郵便受けだ。"},
     {ni_flowerpot, "植木鉢", {"flowerpot", "うえきばち", "ウエキバチ"}, "素焼きの植木鉢だ。"},
     {ni_bathtub, "浴槽", {"bathtub", "よくそう", "ヨクソウ"}, "古風な猫足の浴槽だ。"},
     {ni_washstand, "洗面台", {"washstand", "せんめんだい", "センメンダイ"}, "陶器の洗面台だ。"},
@@ -108,7 +108,7 @@ const noun_def noun_table[] = {
     {ni_dog, "犬", {"dog", "いぬ", "イヌ"}, "大きな犬だ。"},
     {ni_orion, "オリオン", {"Orion", "おりおん", "オリオン"}, "オリオンという名の大きな犬だ。"},
     {ni_treasure_chest, "宝箱", {"treasure chest", "たからばこ", "タカラバコ"}, "玩具の宝箱だ。"},
-    {ni_fireplace, "暖炉", {"fireplace", "だんろ", "ダンロ"}, "石造りの暖炉だ。"},
+    {ni_fireplace, "暖炉", {"fireplace", "だんろ", "ダンロ"}, "煉瓦造りの暖炉だ。"},
     {ni_tv, "テレビ", {"TV", "てれび", "テレビ"}, "古いテレビだ。"},
     {ni_telephone, "電話機", {"telephone", "でんわ", "デンワ"}, "旧式の電話機だ。"},
     {ni_clock, "時計", {"clock", "とけい", "トケイ"}, "壁に掛かった鳩時計だ。"},

@@ -70,7 +70,7 @@ int area_backdoor_handler(int vid, int nid, int *noun_here) {
         return look_reply(vid, "裏口へ上る四段の石段だ。脇に鉄の手すりが付いている。");
     case ni_house:
     case ni_wall:
-        return look_reply(vid, "屋敷の裏手の壁だ。下見板の塗装はすっかり剥げ落ちている。");
+        return look_reply(vid, "屋敷の裏手の壁だ。積まれた石の表面はすっかり苔むしている。");
     default:
         break;
     }

@@ -38,7 +38,7 @@ void look_room() {
     if (flag_test_not(F_MIRROR))
         message("洗面台の上の壁には、小さな%nlがねじで留められている。", ni_mirror);
     else
-        message("洗面台の上の壁には、鏡の外れた跡になにか書き殴られている%nw。", ni_wall);
+        message("洗面台の上の壁%nwには、鏡の外れた跡になにか書き殴られている。", ni_wall);
     if (flag_test(F_DOOR))
         message("背後の扉は廊下に通じている。");
     else

@@ -26,7 +26,7 @@ int area_garden_handler(int vid, int nid, int *noun_here) {
         case vi_look:
             area_print_description(ai_garden);
             message("手入れされなくなって久しい%nlには、棘のある灌木と雑草がはびこっている。", ni_garden);
-            message("ずっと向こうの道路には%nlが一台停まっている。", ni_car);
+            message("庭のずっと奥には%nlが一台停まっている。", ni_car);
             return 1;
         default:
             return 0;
@@ -43,7 +43,7 @@ int area_garden_handler(int vid, int nid, int *noun_here) {
         return 0;
     case ni_car:
         if (vid == vi_look) {
-            message("遠くの道路に小型のトラックが停まっている。荷台に何か積んであるようだ。");
+            message("庭の奥に小型のトラックが停まっている。荷台に何か積んであるようだ。");
             return 1;
         }
         if (!is_handling(vid)) return 0;

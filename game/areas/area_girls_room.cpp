@@ -205,7 +205,7 @@ int area_girls_room_handler(int vid, int nid, int *noun_here) {
 
     case ni_window:
         if (vid == vi_look) {
-            message("フリルのついたカーテンが掛かった窓だ。外は荒れた庭が見えるばかりだ。");
+            message("フリルのついたカーテンが掛かった窓だ。外には荒れた庭が見えるばかりだ。");
             return 1;
         }
         if (vid == vi_open || vid == vi_exit) {

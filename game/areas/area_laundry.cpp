@@ -123,7 +123,7 @@ int dog(int vid, int *noun_here) {
         if (flag_test(F_DOG_UP))
             message("犬は大人しく撫でられている。");
         else
-            message("手を伸ばすと、低いうなり声を上げられた。");
+            message("手を伸ばすと、犬は低いうなり声を上げた。");
         return 1;
     case vi_hit:
     case vi_kick:

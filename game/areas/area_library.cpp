@@ -55,7 +55,7 @@ void look_room() {
         message("右の本棚の本をどけたところに、小さな%nlが見える。", ni_handle);
     if (flag_test(F_LADDER)) message("左の本棚には%nlが立てかけてある。", ni_ladder);
     if (key_on_floor()) message("床の上に%nlが落ちている。", ni_golden_key);
-    if (fossil_on_floor()) message("本棚の影には%nlが置いてある。", ni_fossil);
+    if (fossil_on_floor()) message("本棚の陰には%nlが置いてある。", ni_fossil);
     if (flag_test(F_ARMOUR_HERE)) {
         msg_armor_stands();
         msg_armor_threatens();
@@ -85,7 +85,7 @@ void leave_to_corridor() {
     leave();
     door_move(ai_corridor_2f_r, F_DOOR);
     if (flag_test(F_KEY_SNATCHED)) {
-        message("廊下に出ると、何かちいさなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
+        message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
         fseq_proceed(SEQ_GOLDEN_KEY);
     }
 }
@@ -162,7 +162,7 @@ int golden_key(int vid, int *noun_here) {
 int fossil(int vid, int *noun_here) {
     if (has_item(ni_fossil)) {
         if (vid == vi_put) {
-            put_item(ni_fossil, F_FOSSIL, "%nnを本棚の影に置いた。");
+            put_item(ni_fossil, F_FOSSIL, "%nnを本棚の陰に置いた。");
             return 1;
         }
         *noun_here = 0;
@@ -173,7 +173,7 @@ int fossil(int vid, int *noun_here) {
         return 0;
     }
     if (vid == vi_look) {
-        message("本棚の影に置いた%nnだ。暗がりでは足元に気づきにくい。", ni_fossil);
+        message("本棚の陰に置いた%nnだ。暗がりでは足元に気づきにくい。", ni_fossil);
         return 1;
     }
     if (vid == vi_get) {
@@ -553,7 +553,7 @@ void area_library_turn_hook(int counted) {
     if (flag_test_not(F_STUDY_CLOSED) && flag_test_not(F_ARMOUR_GONE) && area_next() < 0)
         flag_set(F_ARMOUR_COMING);
     if (flag_test(F_ARMOUR_RISING)) {
-        message("床に倒れていた鎧は立ち上がった！");
+        message("床に倒れていた鎧が立ち上がった！");
         flag_clear(F_ARMOUR_DOWN);
         flag_clear(F_ARMOUR_RISING);
         flag_set(F_ARMOUR_HERE);

@@ -29,8 +29,8 @@ bool lantern_here() { return flag_test_not(F_LANTERN) && !has_item(ni_lantern); 
 void look_room() {
     area_print_description(ai_storage);
     message("古い家具が所狭しと詰め込まれている。");
-    message("左手には%nlと肘掛け%nl、小さな丸いテーブルがあり、右手には背の高い%nlが並んでいる。", ni_chest, ni_chair, ni_cabinet);
-    if (flag_test_not(F_DRAWER_SHUT)) message("箪笥の引き出し%nwが引き出されたままになっている。", ni_drawer);
+    message("左手には%nlと肘掛け%nlがあり、右手には背の高い%nlが並んでいる。", ni_chest, ni_chair, ni_cabinet);
+    if (flag_test_not(F_DRAWER_SHUT)) message("箪笥の引き出し%nwが開いたままになっている。", ni_drawer);
     if (flag_test_not(F_TABLE_BACK))
         message("戸棚の前には%nlが置かれ、通り道をふさいでいる。", ni_table);
     else
@@ -89,7 +89,7 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
     case ni_drawer:
         if (vid == vi_look || vid == vi_examine) {
             if (flag_test_not(F_DRAWER_SHUT))
-                message("古い箪笥だ。大きな引き出しが引き出されたままになっていて、窓への通り道をふさいでいる。中は空っぽだ。");
+                message("古い箪笥だ。大きな引き出しが開いたままになっていて、窓への通り道をふさいでいる。中は空っぽだ。");
             else
                 message("古い箪笥だ。引き出しはきちんと閉じてある。");
             return 1;
@@ -99,7 +99,7 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
             return 1;
         }
         if (vid == vi_open || vid == vi_pull) {
-            flag_clear_once(F_DRAWER_SHUT, "引き出しを引き出した。", "引き出しはもう開いている。");
+            flag_clear_once(F_DRAWER_SHUT, "引き出しを開けた。", "引き出しはもう開いている。");
             return 1;
         }
         if (vid == vi_move) {

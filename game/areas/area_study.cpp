@@ -94,7 +94,7 @@ int no_noun(int vid) {
         calm_armour();
         door_move(ai_corridor_2f_cr, F_DOOR);
         if (flag_test(F_KEY_SNATCHED)) {
-            message("廊下に出ると、何かちいさなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
+            message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
             fseq_proceed(SEQ_GOLDEN_KEY);
         }
         return 1;
@@ -360,7 +360,7 @@ void area_study_turn_hook(int counted) {
     if (flag_test(F_ATTACKING)) {
         die_by_armour();
     } else if (flag_test(F_AWAKE)) {
-        message("座っていた鎧が動き出し、あなたに向かってきた!");
+        message("座っていた鎧が動き出し、あなたに向かってきた！");
         flag_set(F_ATTACKING);
     }
 }

@@ -123,7 +123,7 @@ int area_washtub_handler(int vid, int nid, int *noun_here) {
         }
     case ni_wall:
     case ni_house:
-        return look_reply(vid, "煉瓦を積んだ屋敷の壁だ。窓のほかには何もない。");
+        return look_reply(vid, "切り石を積んだ屋敷の壁だ。窓のほかには何もない。");
     default:
         break;
     }

@@ -241,7 +241,7 @@ TEST_F(Grounds, FixturesAnswerLookWithTheirOwnSentences) {
         {ai_under_tree, "look tree", "屋敷に寄り添うように立つ大きな木だ。"},
         {ai_under_tree, "look window", "枝越しに屋敷の窓が見える。"},
         {ai_garden, "look garden", "かつては見事な庭園だったのだろう。"},
-        {ai_garden, "look car", "遠くの道路に小型のトラックが停まっている。"},
+        {ai_garden, "look car", "庭の奥に小型のトラックが停まっている。"},
         {ai_garden, "examine car", "ここからでは遠すぎる。"},
         {ai_garden, "look drum", "トラックの荷台にドラム缶がいくつか載っているようだ。"},
         {ai_garden, "get drum", "ここからでは遠すぎる。"},

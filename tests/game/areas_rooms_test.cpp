@@ -192,7 +192,7 @@ TEST_F(Rooms, StorageClearingTheWayAndFishingTheWashtub) {
     EXPECT_TRUE(said(play({"use fishing rod"}), "スポンジはすでに水浸しだ。"));
 
     // Pulling the drawer out again blocks the window once more.
-    EXPECT_TRUE(said(play({"open drawer"}), "引き出しを引き出した。"));
+    EXPECT_TRUE(said(play({"open drawer"}), "引き出しを開けた。"));
     EXPECT_TRUE(said(play({"use fishing rod"}), "並んだ家具が邪魔で近づけない。"));
 }
 
