@@ -2,7 +2,7 @@
 // key script (full_game.keys next to this file), typing only what a player
 // can type, in the order the puzzles require; the transcript shows each
 // puzzle's key reply in order, the ending and the full score.
-#include "test_support.h"
+#include "e2e_support.h"
 
 #include <gtest/gtest.h>
 
@@ -13,26 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string utf8(const char8_t *s) { return reinterpret_cast<const char *>(s); }
-
-// Runs the script in a fresh copy of the program with HOME in its own
-// directory (the script saves and loads); returns the transcript.
-std::string run_script(const std::string &name, const std::string &script_path) {
-    std::string dir = vxtest::temp_dir(name);
-    fs::copy_file(KELDARY_EXE, dir + "/keldary");
-    int status = vxtest::run("HOME=" + dir + " " + dir + "/keldary --headless --keys " + script_path + " > " +
-                             dir + "/out.txt 2> " + dir + "/err.txt");
-    EXPECT_EQ(status, 0) << vxtest::read_file(dir + "/err.txt");
-    return vxtest::read_file(dir + "/out.txt");
-}
-
-// The transcript with its line breaks removed: replies wrap at 72 bytes.
-std::string unwrapped(const std::string &transcript) {
-    std::string out;
-    for (char c : transcript)
-        if (c != '\n') out += c;
-    return out;
-}
+using e2e::run_script;
+using e2e::unwrapped;
+using e2e::utf8;
 
 size_t count(const std::string &text, const std::string &what) {
     size_t n = 0;

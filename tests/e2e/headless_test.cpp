@@ -1,5 +1,5 @@
 // The built program, run headless as a player's script would run it.
-#include "test_support.h"
+#include "e2e_support.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A copy of the program in its own directory, so that the settings and log
-// files it writes next to itself start from nothing.
-std::string install(const std::string &name) {
-    std::string dir = vxtest::temp_dir(name);
-    fs::copy_file(KELDARY_EXE, dir + "/keldary");
-    return dir;
-}
+using e2e::install;
 
 constexpr uint32_t WHITE = 0xFFFFFF;
 constexpr uint32_t BLACK = 0x000000;
