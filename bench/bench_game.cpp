@@ -7,6 +7,7 @@
 #include "command.h"
 #include "console.h"
 #include "headless/key_script.h"
+#include "input_mode.h"
 #include "main.h"
 #include "map.h"
 #include "noun.h"

@@ -2,9 +2,11 @@
 #include "main.h"
 
 #include "area.h"
+#include "areas.h"
 #include "command.h"
 #include "console.h"
 #include "map.h"
+#include "scene.h"
 #include "status.h"
 
 #include "vexdraw.h"
@@ -12,7 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +27,18 @@ constexpr const char font_pattern[] =
 char program_dir[4096];
 
 void ignore_button(int, int, int) {}
+
+// F2, F3 and F4: the minimap's visibility, corner and style.
+void minimap_key(unsigned key) {
+    switch (key) {
+    case 65471: minimap_toggle_shown(); break;
+    case 65472: minimap_next_loc(); break;
+    case 65473: minimap_toggle_translucent(); break;
+    default: return;
+    }
+    scene_redraw();
+}
+
 
 }  // namespace
 
@@ -56,14 +69,6 @@ const char *find_program_dir(const char *path) {
     }
 }
 
-int make_directory(const char *path) { return mkdir(path, 0744) == 0 ? 0 : -1; }
-
-int is_directory(const char *path) {
-    struct stat st;
-    if (stat(path, &st) != 0) return 0;
-    return S_ISDIR(st.st_mode) ? 0x4000 : 0;
-}
-
 void draw_scene_frame() {
     vx_set_color(255, 255, 255);
     vx_draw_rect(19, 7, 621, 329);
@@ -74,13 +79,20 @@ void draw_scene_frame() {
     minimap_draw();
 }
 
+void game_wire_modules() {
+    area_set_table(places_table());
+    scene_set_painter(draw_scene_frame);
+    console_set_hooks({execute_command, minimap_key, scene_refresh});
+}
+
 void redraw_screen() {
-    draw_scene_frame();
+    scene_redraw();
     console_redraw();
 }
 
 void game_init(int argc, char *argv[]) {
     const char *dir = find_program_dir(argc > 0 ? argv[0] : nullptr);
+    game_wire_modules();
     vx_set_font_size(16);
     vx_set_button_press_callback(ignore_button);
     vx_set_font(font_pattern);

@@ -129,7 +129,7 @@ void draw_record(const map_info &rec) {
 void draw_marker(const map_info &rec) {
     int cx = rec.marker_x > 0 ? rec.marker_x : (rec.coords[0] + rec.coords[2]) / 2;
     int cy = rec.marker_y > 0 ? rec.marker_y : (rec.coords[1] + rec.coords[3]) / 2;
-    GAME_ASSERT("map", rec.marker_dir >= 0 && rec.marker_dir <= 6);
+    GAME_ASSERT(rec.marker_dir >= 0 && rec.marker_dir <= 6);
     switch (rec.marker_dir) {
     case 0: // up
         line(cx, cy - 3, cx, cy + 3);

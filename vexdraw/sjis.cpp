@@ -10,13 +10,7 @@
 #include <cstring>
 #include <iconv.h>
 
-int vxi_sjis_lead(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
-static int sjis_trail(unsigned char c) {
-    return c >= 0x40 && c <= 0xFC && c != 0x7F;
-}
 
 /* Bytes of the UTF-8 sequence that starts at s (at least 1, never past the
  * NUL), so that a bad character is skipped whole and only once. */
@@ -29,7 +23,7 @@ static size_t utf8_char_len(const char *s, size_t left) {
 }
 
 static size_t sjis_char_len(const char *s, size_t left) {
-    if (left >= 2 && vxi_sjis_lead((unsigned char)s[0]) && sjis_trail((unsigned char)s[1]))
+    if (left >= 2 && vx_sjis_lead((unsigned char)s[0]) && vx_sjis_trail((unsigned char)s[1]))
         return 2;
     return 1;
 }

@@ -189,7 +189,7 @@ const Glyph &wide_glyph(int set, int row, int cell) {
     return fs.wide_state[slot] == SLOT_GLYPH ? fs.wide[slot] : box(set, true);
 }
 
-int sjis_trail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+int vx_sjis_trail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
 /* Copies the glyph's set pixels, clipped to the bitmap. */
 void blit(VxBitmap *bm, int x, int top, int w, int h, const Glyph &g, uint32_t color) {
@@ -217,7 +217,7 @@ long walk(const char *text, int set, Fn fn) {
     const FontFiles &ff = font_files[set];
     const unsigned char *p = (const unsigned char *)text;
     while (*p) {
-        if (vxi_sjis_lead(*p) && sjis_trail(p[1])) {
+        if (vx_sjis_lead(*p) && vx_sjis_trail(p[1])) {
             fn(width, ff.wide, p[0], p[1]);
             width += ff.wide;
             p += 2;

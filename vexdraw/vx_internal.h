@@ -6,6 +6,7 @@
 #define VX_INTERNAL_H
 
 #define VX_MAIN_HANDLED
+#include "sjis.h"
 #include "vexdraw.h"
 
 #include <cstdint>
@@ -78,8 +79,6 @@ const char *vxi_ini_path(void);
 void vxi_free_images(void);
 
 /* ---- Shift-JIS helpers (sjis.cpp) ---- */
-/* 1 when c starts a double-byte character (0x81-0x9F, 0xE0-0xFC). */
-int vxi_sjis_lead(unsigned char c);
 /* Converts to UTF-8 for hosts that speak it (window titles, message boxes,
  * terminal); an unconvertible character becomes "?". */
 std::string vxi_sjis_to_utf8(const char *sjis);

@@ -4,6 +4,7 @@
 #include "area.h"
 #include "area_kit.h"
 #include "console.h"
+#include "message.h"
 #include "noun.h"
 
 #include "vexdraw.h"

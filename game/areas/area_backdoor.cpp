@@ -4,7 +4,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -36,7 +36,6 @@ int door_command(int vid, int *noun_here) {
 }  // namespace
 
 int area_backdoor_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_backdoor", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

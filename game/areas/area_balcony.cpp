@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -42,7 +42,6 @@ int move(int vid) {
 }  // namespace
 
 int area_balcony_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_balcony", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

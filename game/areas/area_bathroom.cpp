@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -66,7 +66,6 @@ void take_off_mirror() {
 }  // namespace
 
 int area_bathroom_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_bathroom", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -70,7 +70,6 @@ int mattress(int vid) {
 }  // namespace
 
 int area_bed_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_bed", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

@@ -6,7 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -101,7 +101,6 @@ int bed(int vid) {
 }  // namespace
 
 int area_bedroom_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_bedroom", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

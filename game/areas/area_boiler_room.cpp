@@ -8,7 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -284,7 +284,6 @@ int wall(int vid) {
 }  // namespace
 
 int area_boiler_room_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_boiler_room", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

@@ -4,7 +4,7 @@
 
 #include "area.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -48,7 +48,6 @@ void run_for_the_exit() {
 }  // namespace
 
 int area_cave_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_cave", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

@@ -4,7 +4,7 @@
 
 #include "area.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -17,7 +17,6 @@ constexpr int F_DRAINED = 162;
 }  // namespace
 
 int area_cave_entrance_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_cave_entrance", vid != vi_invalid);
     *noun_here = 1;
     if (nid != ni_invalid) {
         *noun_here = 0;

@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -74,7 +74,6 @@ int shotgun(int vid) {
 }  // namespace
 
 int area_cellar_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_cellar", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -63,7 +63,6 @@ void read_warning() {
 }  // namespace
 
 int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_corridor_1f_fr", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

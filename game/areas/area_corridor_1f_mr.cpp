@@ -6,7 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -45,7 +45,6 @@ int move(int vid) {
 }  // namespace
 
 int area_corridor_1f_mr_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_corridor_1f_mr", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

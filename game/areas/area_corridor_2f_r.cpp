@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -72,7 +72,6 @@ int window(int vid) {
 }  // namespace
 
 int area_corridor_2f_r_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_corridor_2f_r", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

@@ -6,7 +6,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -166,7 +166,6 @@ int placed_thing(int vid, int nid, int flag, const char *put_text, int *noun_her
 }  // namespace
 
 int area_dining_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_dining", vid != vi_invalid);
     *noun_here = 1;
 
     if (nid == ni_invalid) return no_noun(vid);

@@ -5,7 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -120,7 +120,6 @@ int flowerpot_command(int vid) {
 }  // namespace
 
 int area_entrance_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_entrance", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

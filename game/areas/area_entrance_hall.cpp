@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -69,7 +69,6 @@ int move(int vid) {
 }  // namespace
 
 int area_entrance_hall_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_entrance_hall", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

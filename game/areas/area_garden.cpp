@@ -5,14 +5,13 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
 #include "area_kit.h"
 
 int area_garden_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_garden", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

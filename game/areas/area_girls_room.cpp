@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -116,7 +116,6 @@ int desk(int vid, int *noun_here) {
 }  // namespace
 
 int area_girls_room_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_girls_room", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

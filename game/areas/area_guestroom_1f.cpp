@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -80,7 +80,6 @@ int flying_thing(int vid, int nid, int taken_flag, int *noun_here) {
 }  // namespace
 
 int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_guestroom_1f", vid != vi_invalid);
     *noun_here = 1;
 
     // Shooting at anything here means using the slingshot.

@@ -9,7 +9,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -322,7 +322,6 @@ int armour(int vid, int *noun_here) {
 }  // namespace
 
 int area_guestroom_2f_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_guestroom_2f", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

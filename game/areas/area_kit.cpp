@@ -5,6 +5,7 @@
 #include "command.h"
 #include "console.h"
 #include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -109,7 +110,7 @@ void occlude(const VxPoint *p, int n) {
 
 void occlude_at(const VxPoint *shape, int n, int x, int y, int mul, int div) {
     constexpr int MAX_POINTS = 64;
-    GAME_ASSERT("area_kit", n <= MAX_POINTS && div != 0);
+    GAME_ASSERT(n <= MAX_POINTS && div != 0);
     VxPoint p[MAX_POINTS];
     for (int i = 0; i < n; ++i) p[i] = {x + shape[i].x * mul / div, y + shape[i].y * mul / div};
     occlude(p, n);

@@ -6,7 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -41,7 +41,6 @@ void look_room() {
 }  // namespace
 
 int area_kitchen_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_kitchen", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

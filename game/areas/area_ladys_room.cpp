@@ -8,7 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -169,7 +169,6 @@ bool is_key(int nid) {
 }  // namespace
 
 int area_ladys_room_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_ladys_room", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

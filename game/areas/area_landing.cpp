@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -85,7 +85,6 @@ int use_key(int nid) {
 }  // namespace
 
 int area_landing_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_landing", vid != vi_invalid);
     *noun_here = 1;
     if (is_key(nid)) {
         // Keys lie nowhere here: only a carried key can be tried in the lock.

@@ -5,7 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -252,7 +252,6 @@ int clothes(int vid, int *noun_here) {
 }  // namespace
 
 int area_laundry_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_laundry", vid != vi_invalid);
     *noun_here = 1;
 
     if (nid == ni_invalid) return no_noun(vid);

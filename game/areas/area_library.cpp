@@ -11,7 +11,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -538,7 +538,6 @@ int handler(int vid, int nid, int *noun_here) {
 }  // namespace
 
 int area_library_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_library", vid != vi_invalid);
     *noun_here = 1;
     // "erase" the circle is the same as using the sponge on it.
     if (vid == vi_erase && nid == ni_magic_circle) return magic_circle(vid, noun_here);

@@ -5,7 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -91,7 +91,6 @@ int mailbox_command(int vid) {
 }  // namespace
 
 int area_mailbox_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_mailbox", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

@@ -8,7 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -168,7 +168,6 @@ int score(int vid, int *noun_here) {
 }  // namespace
 
 int area_music_room_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_music_room", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

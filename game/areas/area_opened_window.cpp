@@ -5,7 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -18,7 +18,6 @@ void no_hold() { message("手をかけられるようなところはない。");
 }  // namespace
 
 int area_opened_window_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_opened_window", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

@@ -8,7 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -60,7 +60,6 @@ void show_letter() {
 }  // namespace
 
 int area_playroom_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_playroom", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

@@ -5,6 +5,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "message.h"
 #include "noun.h"
 
 #include "vexdraw.h"

@@ -8,7 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -192,7 +192,6 @@ void burn_incense() {
 }  // namespace
 
 int area_secret_room_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_secret_room", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -71,7 +71,6 @@ void fish() {
 }  // namespace
 
 int area_storage_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_storage", vid != vi_invalid);
     *noun_here = 1;
 
     switch (nid) {

@@ -9,7 +9,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -242,7 +242,6 @@ int left_door(int vid, int *noun_here) {
 }  // namespace
 
 int area_study_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_study", vid != vi_invalid);
     *noun_here = 1;
 
     if (is_key(nid)) {

@@ -6,10 +6,11 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "spell.h"
 #include "status.h"
+#include "sjis.h"
 #include "vexdraw.h"
 #include "area_kit.h"
 
@@ -28,7 +29,6 @@ bool circle_shining() { return flag_test(F_CIRCLE_CHARGED) && flag_test(F_MACHIN
 
 // ---- The incantation ----
 
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // A line typed in katakana mode reads as the hiragana it stands for, and
 // letters in either case as lower case. In Shift-JIS the katakana ァ..ミ
@@ -36,7 +36,7 @@ bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 &&
 // hiragana ぁ..み (0x829F..0x82DD) and む..ん (0x82DE..0x82F1).
 void fold_spelling(char *text) {
     for (unsigned char *p = reinterpret_cast<unsigned char *>(text); *p;) {
-        if (is_lead(p[0]) && p[1]) {
+        if (vx_sjis_lead(p[0]) && p[1]) {
             if (p[0] == 0x83 && p[1] >= 0x40 && p[1] <= 0x93 && p[1] != 0x7F) {
                 int k = p[1] - 0x40 - (p[1] > 0x7F ? 1 : 0);
                 p[0] = 0x82;
@@ -313,7 +313,6 @@ int stone(int vid, int *noun_here) {
 }  // namespace
 
 int area_temple_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_temple", vid != vi_invalid);
     *noun_here = 1;
 
     if (nid == ni_invalid) return no_noun(vid);

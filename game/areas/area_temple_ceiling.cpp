@@ -3,7 +3,6 @@
 #include "areas.h"
 
 #include "area.h"
-#include "game_assert.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -16,7 +15,6 @@ constexpr int F_SIGN_SHOWN = 139; // the sign that appears on the rock
 }  // namespace
 
 int area_temple_ceiling_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_temple_ceiling", vid != vi_invalid);
     *noun_here = 1;
     if (nid != ni_invalid) {
         *noun_here = 0;

@@ -7,7 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -75,7 +75,6 @@ bool works_in_dark(int vid, int nid) {
 }  // namespace
 
 int area_wardrobe_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_wardrobe", vid != vi_invalid);
     *noun_here = 1;
 
     if (flag_test_not(F_DOOR_OPEN)) {

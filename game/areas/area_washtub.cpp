@@ -5,7 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -76,7 +76,6 @@ int water_command(int vid) {
 }  // namespace
 
 int area_washtub_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_washtub", vid != vi_invalid);
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:

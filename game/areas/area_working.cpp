@@ -5,7 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 
@@ -43,7 +43,6 @@ int move(int vid) {
 }  // namespace
 
 int area_working_handler(int vid, int nid, int *noun_here) {
-    GAME_ASSERT("area_working", vid != vi_invalid);
     *noun_here = 1;
     if (nid == ni_invalid) return move(vid);
     if (nid == ni_room) return vid == vi_look || vid == vi_exit ? move(vid) : 0;

@@ -1,124 +1,20 @@
 // The places of the game: one unit each, with its command handler, its
-// turn hook where it has one, and its scene picture.
+// turn hook where it has one, and its scene picture. The declarations are
+// made from the list of places.
 #pragma once
 
-// ---- Screens (area_screens.cpp, area_achievements.cpp) ----
-int area_title_handler(int vid, int nid, int *noun_here);
-int area_game_over_handler(int vid, int nid, int *noun_here);
-int area_clear_handler(int vid, int nid, int *noun_here);
-int area_achievements_handler(int vid, int nid, int *noun_here);
-void area_title_draw();
-void area_game_over_draw();
-void area_clear_draw();
-void area_achievements_draw();
+#include "area.h"
 
-// ---- Places ----
-int area_mailbox_handler(int vid, int nid, int *noun_here);
-void area_mailbox_draw();
-int area_entrance_handler(int vid, int nid, int *noun_here);
-void area_entrance_draw();
-int area_opened_window_handler(int vid, int nid, int *noun_here);
-void area_opened_window_draw();
-int area_washtub_handler(int vid, int nid, int *noun_here);
-void area_washtub_draw();
-int area_backdoor_handler(int vid, int nid, int *noun_here);
-void area_backdoor_draw();
-int area_under_tree_handler(int vid, int nid, int *noun_here);
-void area_under_tree_draw();
-int area_garden_handler(int vid, int nid, int *noun_here);
-void area_garden_draw();
-int area_entrance_hall_handler(int vid, int nid, int *noun_here);
-void area_entrance_hall_draw();
-int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here);
-void area_corridor_1f_fl_draw();
-int area_corridor_1f_bl_handler(int vid, int nid, int *noun_here);
-void area_corridor_1f_bl_draw();
-int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here);
-void area_corridor_1f_fr_draw();
-int area_corridor_1f_mr_handler(int vid, int nid, int *noun_here);
-void area_corridor_1f_mr_draw();
-int area_corridor_1f_br_handler(int vid, int nid, int *noun_here);
-void area_corridor_1f_br_draw();
-int area_bathroom_handler(int vid, int nid, int *noun_here);
-void area_bathroom_draw();
-int area_dining_handler(int vid, int nid, int *noun_here);
-void area_dining_draw();
-int area_kitchen_handler(int vid, int nid, int *noun_here);
-void area_kitchen_draw();
-int area_laundry_handler(int vid, int nid, int *noun_here);
-void area_laundry_draw();
-int area_living_handler(int vid, int nid, int *noun_here);
-void area_living_draw();
-void area_living_turn_hook(int counted);
-int area_guestroom_1f_handler(int vid, int nid, int *noun_here);
-void area_guestroom_1f_draw();
-int area_storage_handler(int vid, int nid, int *noun_here);
-void area_storage_draw();
-int area_playroom_handler(int vid, int nid, int *noun_here);
-void area_playroom_draw();
-int area_landing_handler(int vid, int nid, int *noun_here);
-void area_landing_draw();
-int area_corridor_2f_l_handler(int vid, int nid, int *noun_here);
-void area_corridor_2f_l_draw();
-int area_corridor_2f_c_handler(int vid, int nid, int *noun_here);
-void area_corridor_2f_c_draw();
-int area_corridor_2f_cr_handler(int vid, int nid, int *noun_here);
-void area_corridor_2f_cr_draw();
-void area_corridor_2f_cr_turn_hook(int counted);
-int area_corridor_2f_r_handler(int vid, int nid, int *noun_here);
-void area_corridor_2f_r_draw();
-int area_boys_room_handler(int vid, int nid, int *noun_here);
-void area_boys_room_draw();
-int area_bed_handler(int vid, int nid, int *noun_here);
-void area_bed_draw();
-int area_girls_room_handler(int vid, int nid, int *noun_here);
-void area_girls_room_draw();
-int area_guestroom_2f_handler(int vid, int nid, int *noun_here);
-void area_guestroom_2f_draw();
-void area_guestroom_2f_turn_hook(int counted);
-int area_study_handler(int vid, int nid, int *noun_here);
-void area_study_draw();
-void area_study_turn_hook(int counted);
-int area_library_handler(int vid, int nid, int *noun_here);
-void area_library_draw();
-void area_library_turn_hook(int counted);
-int area_bookshelf_handler(int vid, int nid, int *noun_here);
-void area_bookshelf_draw();
-int area_bedroom_handler(int vid, int nid, int *noun_here);
-void area_bedroom_draw();
-int area_ladys_room_handler(int vid, int nid, int *noun_here);
-void area_ladys_room_draw();
-void area_ladys_room_turn_hook(int counted);
-int area_wardrobe_handler(int vid, int nid, int *noun_here);
-void area_wardrobe_draw();
-void area_wardrobe_turn_hook(int counted);
-int area_secret_room_handler(int vid, int nid, int *noun_here);
-void area_secret_room_draw();
-int area_music_room_handler(int vid, int nid, int *noun_here);
-void area_music_room_draw();
-int area_bathroom_2f_handler(int vid, int nid, int *noun_here);
-void area_bathroom_2f_draw();
-int area_balcony_handler(int vid, int nid, int *noun_here);
-void area_balcony_draw();
-int area_balcony_down_handler(int vid, int nid, int *noun_here);
-void area_balcony_down_draw();
-int area_cellar_handler(int vid, int nid, int *noun_here);
-void area_cellar_draw();
-int area_boiler_room_handler(int vid, int nid, int *noun_here);
-void area_boiler_room_draw();
-int area_corridor_0f_handler(int vid, int nid, int *noun_here);
-void area_corridor_0f_draw();
-int area_temple_handler(int vid, int nid, int *noun_here);
-void area_temple_draw();
-void area_temple_turn_hook(int counted);
-int area_temple_ceiling_handler(int vid, int nid, int *noun_here);
-void area_temple_ceiling_draw();
-int area_cave_entrance_handler(int vid, int nid, int *noun_here);
-void area_cave_entrance_draw();
-int area_cave_handler(int vid, int nid, int *noun_here);
-void area_cave_draw();
-int area_working_handler(int vid, int nid, int *noun_here);
-void area_working_draw();
-// The cliff below the house belongs to the cave unit.
-int area_cliff_handler(int vid, int nid, int *noun_here);
-void area_cliff_draw();
+#define NO_HOOK(id)
+#define TURN_HOOK(id) void area_##id##_turn_hook(int counted);
+#define PLACE(id, name, description, hook)                \
+    int area_##id##_handler(int vid, int nid, int *noun_here); \
+    void area_##id##_draw();                              \
+    hook(id)
+#include "places.def"
+#undef PLACE
+#undef TURN_HOOK
+#undef NO_HOOK
+
+// The table of every place, in the order of the area ids.
+const area_info *places_table();

@@ -4,6 +4,7 @@
 #include "area.h"
 #include "console.h"
 #include "game_support.h"
+#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
 

@@ -5,6 +5,7 @@
 #include "command.h"
 #include "console.h"
 #include "game_support.h"
+#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
 

@@ -4,6 +4,8 @@
 #include "area.h"
 #include "console.h"
 #include "game_support.h"
+#include "input_mode.h"
+#include "main.h"
 #include "noun.h"
 #include "status.h"
 #include "test_support.h"
@@ -287,6 +289,7 @@ class GroundsPictures : public ::testing::Test {
 protected:
     void SetUp() override {
         vxtest::open_headless(640, 480, vxtest::temp_dir("grounds_pictures"));
+        game_wire_modules();
         status_init(nullptr);
         status_reset();
     }

@@ -1,6 +1,8 @@
 // The shared message catalogue: pauses and line breaks of the documents,
 // the input-mode dependent texts, and the incantation with its two damaged
 // copies.
+#include "input_mode.h"
+#include "sjis.h"
 #include "command.h"
 #include "console.h"
 #include "kana_spelling.h"
@@ -19,7 +21,6 @@
 
 namespace {
 
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // ---- The incantation ----
 
@@ -27,7 +28,7 @@ bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 &&
 std::vector<std::string> chars_of(const std::string &text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t w = is_lead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        std::size_t w = vx_sjis_lead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
         out.push_back(text.substr(i, w));
         i += w;
     }

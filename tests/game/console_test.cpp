@@ -1,6 +1,8 @@
 // The console ring, the message formatter and the command line.
 #include "console.h"
 #include "game_support.h"
+#include "input_mode.h"
+#include "message.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

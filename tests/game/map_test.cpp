@@ -1,3 +1,4 @@
+#include "main.h"
 #include "map.h"
 
 #include "area.h"
@@ -19,6 +20,7 @@ protected:
     void SetUp() override {
         vxtest::open_headless(640, 480);
         minimap_init();
+        game_wire_modules();
         status_init("/tmp/");
         status_reset();
         paint(BLACK);

@@ -1,3 +1,4 @@
+#include "input_mode.h"
 #include "noun.h"
 
 #include "console.h"

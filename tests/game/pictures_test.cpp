@@ -2,6 +2,7 @@
 // outside the frame, white current at the end, and places that share a
 // name drawn differently.
 #include "area.h"
+#include "main.h"
 #include "status.h"
 #include "test_support.h"
 #include "vx_internal.h"
@@ -54,6 +55,7 @@ class Pictures : public ::testing::Test {
 protected:
     void SetUp() override {
         vxtest::open_headless(640, 480, vxtest::temp_dir("pictures"));
+        game_wire_modules();
         status_init(nullptr);
         status_reset();
     }

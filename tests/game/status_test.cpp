@@ -1,3 +1,4 @@
+#include "input_mode.h"
 #include "status.h"
 
 #include "console.h"

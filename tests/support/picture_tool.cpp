@@ -19,6 +19,7 @@ int main(int argc, char *argv[]) {
     }
     vxtest::open_headless(640, 480, vxtest::temp_dir("picture_tool"));
     minimap_init();
+    game_wire_modules();
     status_init(nullptr);
     status_reset();
     int area = std::atoi(argv[2]);

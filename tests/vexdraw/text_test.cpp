@@ -293,10 +293,10 @@ TEST(TextSjis, ConversionsRoundTripAndReplaceWhatTheyCannotConvert) {
     for (int i = 0; i < 500; ++i) long_sjis += "館";
     EXPECT_EQ(long_sjis, vxi_utf8_to_sjis(vxi_sjis_to_utf8(long_sjis.c_str()).c_str()));
 
-    EXPECT_EQ(1, vxi_sjis_lead(0x81));
-    EXPECT_EQ(1, vxi_sjis_lead(0xFC));
-    EXPECT_EQ(0, vxi_sjis_lead(0xA0));
-    EXPECT_EQ(0, vxi_sjis_lead('A'));
+    EXPECT_EQ(1, vx_sjis_lead(0x81));
+    EXPECT_EQ(1, vx_sjis_lead(0xFC));
+    EXPECT_EQ(0, vx_sjis_lead(0xA0));
+    EXPECT_EQ(0, vx_sjis_lead('A'));
 }
 
 TEST(TextSjis, TranscriptWritesUtf8LinesOnlyWithoutAWindow) {

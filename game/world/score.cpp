@@ -1,7 +1,7 @@
 // The score and the "mania" rating, both counted from flags on demand.
 #include "status.h"
 
-#include "console.h"
+#include "message.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include "command.h"
 
 #include "console.h"
+#include "input_mode.h"
+#include "message.h"
 #include "noun.h"
 #include "vexdraw.h"
 

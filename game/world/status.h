@@ -19,7 +19,7 @@ int get_cur_area();
 void set_cur_area(int area);
 
 int has_item(int nid);
-void add_item(int nid);      // appends and redraws the scene
+void add_item(int nid);      // appends, once, item nouns only
 void remove_item(int nid);
 int item_count_get();
 int item_at(int i);
@@ -46,6 +46,10 @@ const char *status_program_dir();
 void status_copy_block(unsigned char out[STATUS_BLOCK_SIZE]);
 int status_load_block(const unsigned char in[STATUS_BLOCK_SIZE]); // 0, or -1 when unsound
 std::FILE *open_data(const char *name, const char *mode);
+// 0 on success, -1 on failure.
+int make_directory(const char *path);
+// Nonzero when path exists and is a directory.
+int is_directory(const char *path);
 int save_game();  // 0, or -1 with the previous save left intact
 int load_game();  // 0, or -1 with the game unchanged
 

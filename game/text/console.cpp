@@ -3,7 +3,7 @@
 #include "console.h"
 
 #include "game_assert.h"
-#include "main.h"
+#include "sjis.h"
 #include "vexdraw.h"
 
 #include <cstring>
@@ -24,8 +24,6 @@ constexpr const char no_line_end_chars[] = "（「『";
 
 constexpr const char wait_prompt[] = "[リターンキーを押してください]";
 
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 // Whether the double-byte character at p is one of chars.
 bool is_one_of(const char *chars, const char *p) {
     for (const char *c = chars; c[0] && c[1]; c += 2)
@@ -43,7 +41,7 @@ void finish_line(const char *from, const char *to) {
     auto put = [&](const char *s, int n) {
         int i = 0;
         while (i < n) {
-            int w = is_lead(static_cast<unsigned char>(s[i])) && i + 1 < n ? 2 : 1;
+            int w = vx_sjis_lead(static_cast<unsigned char>(s[i])) && i + 1 < n ? 2 : 1;
             if (len + w > CONSOLE_WIDTH) break;
             slot[len] = s[i];
             if (w == 2) slot[len + 1] = s[i + 1];
@@ -73,7 +71,7 @@ void console_print(const char *text) {
     while (*p) {
         const char *ch = last = p;
         unsigned char c = static_cast<unsigned char>(*p);
-        if (is_lead(c) && p[1]) {
+        if (vx_sjis_lead(c) && p[1]) {
             if (!prev_open && !is_one_of(no_line_start_chars, p)) brk = p;
             prev_open = is_one_of(no_line_end_chars, p);
             col += 2;
@@ -160,7 +158,7 @@ bool console_waiting_return() { return wait_return_callback != nullptr; }
 
 void wait_return_key_handler(unsigned key) {
     vx_printf("wait return keyh\n");
-    GAME_ASSERT("console", wait_return_callback != NULL);
+    GAME_ASSERT(wait_return_callback != NULL);
     if (key == 13) {
         vx_set_key_press_callback(console_key_handler);
         void (*callback)() = wait_return_callback;
@@ -170,5 +168,5 @@ void wait_return_key_handler(unsigned key) {
         callback();
     }
     console_redraw();
-    draw_scene_frame();
+    console_redraw_scene();
 }

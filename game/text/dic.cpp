@@ -10,6 +10,12 @@ namespace {
 
 int hist_kind; // 0 verb, 1 noun
 
+struct AttachedHist {
+    History *hist;
+    const Dictionary *dic;
+};
+AttachedHist input_hists[2];
+
 int slot_after(int slot) { return (slot + 1) % HIST_SLOTS; }
 int slot_before(int slot) { return (slot + HIST_SLOTS - 1) % HIST_SLOTS; }
 
@@ -39,7 +45,7 @@ int hist_step(History *hist, int (*step)(int)) {
 void dic_init(Dictionary *dic) { dic->num = 0; }
 
 int dic_add(Dictionary *dic, const char *word, int id) {
-    GAME_ASSERT("dic", dic->num < WORD_MAX_NUM);
+    GAME_ASSERT(dic->num < WORD_MAX_NUM);
     dic->entries[dic->num].word = word;
     dic->entries[dic->num].id = id;
     dic->num++;
@@ -58,14 +64,14 @@ int dic_lookup(const char *word, const Dictionary *dic) {
 // Beyond num an entry holds nothing (and beyond the array nothing at all),
 // so such an index is as much an internal error as a negative one.
 int dic_id(int ix, const Dictionary *dic) {
-    GAME_ASSERT("dic", ix >= 0);
-    GAME_ASSERT("dic", ix < dic->num);
+    GAME_ASSERT(ix >= 0);
+    GAME_ASSERT(ix < dic->num);
     return dic->entries[ix].id;
 }
 
 const char *dic_word(int ix, const Dictionary *dic) {
-    GAME_ASSERT("dic", ix >= 0);
-    GAME_ASSERT("dic", ix < dic->num);
+    GAME_ASSERT(ix >= 0);
+    GAME_ASSERT(ix < dic->num);
     return dic->entries[ix].word;
 }
 
@@ -117,20 +123,22 @@ const char *hist_current_word(const History *hist, const Dictionary *dic) {
     return dic_word(ix, dic);
 }
 
-void set_hist_kind(int kind) { hist_kind = kind; }
+void set_hist_kind(int kind) { hist_kind = kind == 1 ? 1 : 0; }
+
+void input_hist_attach(int kind, History *hist, const Dictionary *dic) {
+    if (kind != 0 && kind != 1) return;
+    input_hists[kind] = {hist, dic};
+}
 
 void input_hist_prev() {
-    if (hist_kind == 1)
-        noun_hist_prev();
-    else
-        verb_hist_prev();
+    if (History *h = input_hists[hist_kind].hist) hist_prev(h);
 }
 
 void input_hist_next() {
-    if (hist_kind == 1)
-        noun_hist_next();
-    else
-        verb_hist_next();
+    if (History *h = input_hists[hist_kind].hist) hist_next(h);
 }
 
-const char *input_hist_word() { return hist_kind == 1 ? noun_hist_word() : verb_hist_word(); }
+const char *input_hist_word() {
+    const AttachedHist &a = input_hists[hist_kind];
+    return a.hist ? hist_current_word(a.hist, a.dic) : nullptr;
+}

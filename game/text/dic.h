@@ -40,16 +40,11 @@ void hist_next(History *hist);
 // The word of the entry cur stands on, or nullptr when that slot is empty.
 const char *hist_current_word(const History *hist, const Dictionary *dic);
 
+// The histories Up and Down walk, kind 0 for verbs and 1 for nouns, with the
+// dictionaries their entries index; the vocabulary attaches its own.
+void input_hist_attach(int kind, History *hist, const Dictionary *dic);
 // Which history Up and Down walk: 0 verbs, 1 nouns.
 void set_hist_kind(int kind);
 void input_hist_prev();
 void input_hist_next();
 const char *input_hist_word();
-
-// Defined by the vocabulary module, over its noun and verb histories.
-void noun_hist_prev();
-void noun_hist_next();
-const char *noun_hist_word();
-void verb_hist_prev();
-void verb_hist_next();
-const char *verb_hist_word();

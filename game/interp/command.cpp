@@ -7,9 +7,12 @@
 #include "area.h"
 #include "console.h"
 #include "game_assert.h"
-#include "main.h"
+#include "message.h"
 #include "noun.h"
+#include "scene.h"
 #include "status.h"
+
+#include "sjis.h"
 #include "vexdraw.h"
 
 namespace {
@@ -22,9 +25,7 @@ constexpr int SHOWN_WORD_MAX = 96;
 
 bool is_blank(char c) { return c == ' '; }
 
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-bool is_trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
 
 // Copies a typed word into out so that it can be handed to message as an
 // argument: well-formed Shift-JIS only (a lone or broken lead byte and any
@@ -35,7 +36,7 @@ void shown_word(const char *word, char (&out)[SHOWN_WORD_MAX + 1]) {
     int n = 0;
     const unsigned char *p = reinterpret_cast<const unsigned char *>(word ? word : "");
     while (*p) {
-        if (is_lead(*p) && is_trail(p[1])) {
+        if (vx_sjis_lead(*p) && vx_sjis_trail(p[1])) {
             if (n + 2 > SHOWN_WORD_MAX) break;
             out[n++] = static_cast<char>(p[0]);
             out[n++] = static_cast<char>(p[1]);
@@ -206,7 +207,7 @@ void execute_command(char *line) {
         area_call_turn_hook(get_cur_area(), counted ? 1 : 0);
         area_perform_move();
     }
-    draw_scene_frame();
+    scene_refresh();
 }
 
 void parse_line(char *line, char **verb, char **noun) {
@@ -250,7 +251,7 @@ void trim_spaces(char *text, char **noun) {
 }
 
 void common_command(int vid, int nid, const char *verb, const char *noun) {
-    GAME_ASSERT("command", vid != vi_invalid);
+    GAME_ASSERT(vid != vi_invalid);
 
     char verb_shown[SHOWN_WORD_MAX + 1];
     char noun_shown[SHOWN_WORD_MAX + 1];

@@ -3,9 +3,9 @@
 // both directions (word to identifier, identifier to word).
 #include "noun.h"
 
-#include "console.h"
 #include "dic.h"
 #include "game_assert.h"
+#include "input_mode.h"
 #include "noun_table.h"
 #include "vexdraw.h"
 
@@ -106,6 +106,7 @@ void init_nouns() {
         dic_add(&noun_dic, a.hiragana, a.id);
         dic_add(&noun_dic, a.katakana, a.id);
     }
+    input_hist_attach(1, &noun_hist, &noun_dic);
 }
 
 int word2nid(const char *word) {
@@ -124,13 +125,13 @@ const char *nid2noun(int nid) {
 // nid 0, which never has one, so the assertion names the same expression.
 const char *nid2name(int nid) {
     if (nid < 0 || nid >= NID_COUNT) nid = 0;
-    GAME_ASSERT("noun", nid2noun_ix[nid] > 0);
+    GAME_ASSERT(nid2noun_ix[nid] > 0);
     return noun_table[nid2noun_ix[nid]].name;
 }
 
 const char *noun_description(int nid) {
     if (nid < 0 || nid >= NID_COUNT) nid = 0;
-    GAME_ASSERT("noun", nid2noun_ix[nid] > 0);
+    GAME_ASSERT(nid2noun_ix[nid] > 0);
     return noun_table[nid2noun_ix[nid]].desc;
 }
 
@@ -160,6 +161,7 @@ void init_verbs() {
     set_verb_trans(verb_trans_english, VERB_TRANS_ENGLISH_COUNT, &verb_dic, trans);
     set_verb_trans(verb_trans_kana, VERB_TRANS_KANA_COUNT, &verb_dic, trans);
     hist_init(&verb_hist);
+    input_hist_attach(0, &verb_hist, &verb_dic);
 }
 
 int word2vid(const char *word, int nid) {

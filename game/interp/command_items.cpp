@@ -8,6 +8,7 @@
 #include "area.h"
 #include "console.h"
 #include "game_assert.h"
+#include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
@@ -34,7 +35,7 @@ int combine_count = 0;
 int combine_selected[NID_COUNT];
 
 void combine_select(int nid) {
-    GAME_ASSERT("command", nid != ni_invalid);
+    GAME_ASSERT(nid != ni_invalid);
     if (nid < 0 || nid >= NID_COUNT) return; // not a noun: selects nothing
     if (combine_selected[nid]) return;
     combine_selected[nid] = 1;
@@ -460,7 +461,7 @@ void show_inventory() {
     for (int i = 0; i < count; ++i) {
         int nid = item_at(i);
         const char *word = nid2noun(nid);
-        GAME_ASSERT("command", nid2noun(nid) != NULL);
+        GAME_ASSERT(nid2noun(nid) != NULL);
         vx_printf("%d\n", i);
         char entry[INVENTORY_ENTRY_MAX];
         int n = std::snprintf(entry, sizeof entry, "%s[%s] ", nid2name(nid), word);

@@ -2,11 +2,12 @@
 // Its byte layout is also the body of the save file.
 #include "status.h"
 
-#include "area.h"
-#include "console.h"
 #include "game_assert.h"
-#include "main.h"
+#include "input_mode.h"
+#include "message.h"
 #include "noun.h"
+#include "places.h"
+#include "scene.h"
 
 #include "vexdraw.h"
 
@@ -72,7 +73,7 @@ void status_init(const char *dir) {
     // build paths from it rather than using a truncated one.
     program_dir[0] = '\0';
     if (dir && std::strlen(dir) < sizeof program_dir) std::strcpy(program_dir, dir);
-    set_input_mode(1);
+    set_input_mode(INPUT_HIRAGANA);
     for (flag_sequence &fseq : flag_sequence_table) {
         // A list without a terminator uses all its slots.
         fseq.num = FSEQ_LIST_SLOTS;
@@ -88,6 +89,7 @@ void status_init(const char *dir) {
 void status_reset() {
     for (int s = 0; s < FLAG_SEQUENCE_NUM; ++s) fseq_reset(s);
     std::memset(&status, 0, sizeof status);
+    scene_invalidate();
 }
 
 int get_cur_area() { return status.cur_area; }
@@ -98,6 +100,7 @@ void set_cur_area(int area) {
         return;
     }
     status.cur_area = static_cast<uint8_t>(area);
+    scene_invalidate();
 }
 
 int has_item(int nid) {
@@ -115,7 +118,7 @@ void add_item(int nid) {
     }
     if (has_item(nid) || status.item_count >= ITEM_MAX) return;
     status.items[status.item_count++] = static_cast<uint8_t>(nid);
-    draw_scene_frame();
+    scene_invalidate();
 }
 
 void remove_item(int nid) {
@@ -123,6 +126,7 @@ void remove_item(int nid) {
         if (status.items[i] != nid) continue;
         std::memmove(&status.items[i], &status.items[i + 1], status.item_count - i - 1);
         --status.item_count;
+        scene_invalidate();
         return;
     }
 }
@@ -149,15 +153,21 @@ int flag_test(int n) {
 int flag_test_not(int n) { return !flag_test(n); }
 
 void flag_set(int n) {
-    if (flag_in_range(n)) status.flags[n / 8] |= static_cast<uint8_t>(1u << (n % 8));
+    if (!flag_in_range(n)) return;
+    status.flags[n / 8] |= static_cast<uint8_t>(1u << (n % 8));
+    scene_invalidate();
 }
 
 void flag_clear(int n) {
-    if (flag_in_range(n)) status.flags[n / 8] &= static_cast<uint8_t>(~(1u << (n % 8)));
+    if (!flag_in_range(n)) return;
+    status.flags[n / 8] &= static_cast<uint8_t>(~(1u << (n % 8)));
+    scene_invalidate();
 }
 
 void flag_toggle(int n) {
-    if (flag_in_range(n)) status.flags[n / 8] ^= static_cast<uint8_t>(1u << (n % 8));
+    if (!flag_in_range(n)) return;
+    status.flags[n / 8] ^= static_cast<uint8_t>(1u << (n % 8));
+    scene_invalidate();
 }
 
 void flag_set_once(int n, const char *msg_new, const char *msg_old) {
@@ -204,7 +214,7 @@ void fseq_proceed(int s) {
     // The token steps only onto a flag of the list, never onto the
     // terminator (or past the last slot): the phase stays inside the list.
     stat->phase = static_cast<uint8_t>(old + 1);
-    GAME_ASSERT("status", stat->phase < fseq->num);
+    GAME_ASSERT(stat->phase < fseq->num);
     if (fseq->clear_prev) flag_clear(fseq->flag[old]);
     flag_set(fseq->flag[stat->phase]);
     vx_printf("proceed flag sequence %d (%d->%d\n", s, old, stat->phase);
@@ -250,5 +260,6 @@ int status_load_block(const unsigned char in[STATUS_BLOCK_SIZE]) {
         }
     }
     status = b;
+    scene_invalidate();
     return 0;
 }

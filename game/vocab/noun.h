@@ -194,8 +194,11 @@ int word2nid(const char *word);
 const char *nid2noun(int nid);
 const char *nid2name(int nid);
 const char *noun_description(int nid);
-// The noun history of the command line (Up/Down after a space) is reached
-// through noun_hist_prev, noun_hist_next and noun_hist_word of dic.h.
+// The noun history of the command line (Up/Down after a space); init_nouns
+// attaches it to the command line's input history.
+void noun_hist_prev();
+void noun_hist_next();
+const char *noun_hist_word();
 
 // ---- Verbs ----
 enum verb_id {
@@ -230,5 +233,9 @@ void init_verbs();
 int word2vid(const char *word, int nid);
 // The verb's word in the current input mode; nullptr without a record.
 const char *vid2verb(int vid);
+// The verb history of the command line, attached by init_verbs.
+void verb_hist_prev();
+void verb_hist_next();
+const char *verb_hist_word();
 // The verb table in its order (slot 1 .. VERB_TABLE_SIZE), for the help page.
 const verb_def *verb_at(int slot);

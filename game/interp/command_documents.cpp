@@ -6,6 +6,8 @@
 // those facts must stay.
 #include "command.h"
 #include "console.h"
+#include "input_mode.h"
+#include "message.h"
 #include "noun.h"
 #include "spell.h"
 

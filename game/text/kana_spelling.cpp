@@ -157,7 +157,7 @@ void kana_init() {
     // Cleared first so that a second call does not trip the check below.
     std::memset(alpha2value, 0, sizeof alpha2value);
     for (std::size_t i = 0; i < std::size(c2av_table); ++i) {
-        GAME_ASSERT("kana_spelling", alpha2value[c2av_table[i].c] == 0);
+        GAME_ASSERT(alpha2value[c2av_table[i].c] == 0);
         alpha2value[c2av_table[i].c] = c2av_table[i].value;
     }
 

@@ -1,13 +1,12 @@
 // The command line: the input line under the console, its key bindings,
 // romaji-to-kana conversion while typing, history recall and the input
 // mode.
-#include "command.h"
 #include "console.h"
 #include "dic.h"
+#include "input_mode.h"
 #include "kana_spelling.h"
-#include "main.h"
-#include "map.h"
 
+#include "sjis.h"
 #include "vexdraw.h"
 
 #include <cctype>
@@ -28,15 +27,18 @@ int input_len = 1;
 int roman_head = 1;
 int space_count = 0;
 int noun_start = 0;
-int input_mode = 1;
+int input_mode = INPUT_HIRAGANA;
+
+void ignore_line(char *) {}
+void ignore_key(unsigned) {}
+void no_scene() {}
+ConsoleHooks hooks = {ignore_line, ignore_key, no_scene};
 
 enum : unsigned {
     KEY_CONTROL_C = 3, KEY_CONTROL_D = 4, KEY_BACKSPACE = 8, KEY_RETURN = 13, KEY_CONTROL_N = 14,
     KEY_CONTROL_P = 16, KEY_CONTROL_U = 21, KEY_UP = 65362, KEY_DOWN = 65364, KEY_PRIOR = 65365,
     KEY_NEXT = 65366, KEY_F1 = 65470, KEY_F2 = 65471, KEY_F3 = 65472, KEY_F4 = 65473,
 };
-
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 void place_cursor() {
     input_line[input_len] = '_';
@@ -114,7 +116,7 @@ void submit() {
     // works on a copy of what was typed.
     char line[INPUT_LINE_SIZE];
     std::strcpy(line, input_line + 1);
-    execute_command(line);
+    hooks.execute(line);
     if (!console_waiting_return()) line_reset();
 }
 
@@ -173,16 +175,9 @@ void console_key_handler(unsigned key) {
         vx_printf("change input mode to %d\n", get_input_mode());
         break;
     case KEY_F2:
-        minimap_toggle_shown();
-        draw_scene_frame();
-        break;
     case KEY_F3:
-        minimap_next_loc();
-        draw_scene_frame();
-        break;
     case KEY_F4:
-        minimap_toggle_translucent();
-        draw_scene_frame();
+        hooks.function_key(key);
         break;
     default:
         if (key > 255) return; // not a key of the command line
@@ -192,6 +187,14 @@ void console_key_handler(unsigned key) {
     vx_printf("input_len:%d roman_head:%d\n", input_len, roman_head);
     console_redraw();
 }
+
+void console_set_hooks(const ConsoleHooks &h) {
+    hooks.execute = h.execute ? h.execute : ignore_line;
+    hooks.function_key = h.function_key ? h.function_key : ignore_key;
+    hooks.redraw_scene = h.redraw_scene ? h.redraw_scene : no_scene;
+}
+
+void console_redraw_scene() { hooks.redraw_scene(); }
 
 int get_input_mode() { return input_mode; }
 
@@ -229,7 +232,7 @@ void line_append(const char *text) {
     strip_cursor();
     int len = static_cast<int>(std::strlen(input_line));
     for (const char *p = text ? text : ""; *p;) {
-        int w = is_lead(static_cast<unsigned char>(*p)) && p[1] ? 2 : 1;
+        int w = vx_sjis_lead(static_cast<unsigned char>(*p)) && p[1] ? 2 : 1;
         if (len + w + 2 > INPUT_LINE_SIZE) break; // room for the cursor and zero
         std::memcpy(input_line + len, p, static_cast<size_t>(w));
         std::memset(char_kind + len, w, static_cast<size_t>(w));
@@ -249,7 +252,7 @@ const char *input_line_text() { return input_line; }
 void remove_spaces(char *text) {
     char *out = text;
     for (const char *p = text; *p;) {
-        if (is_lead(static_cast<unsigned char>(*p)) && p[1]) {
+        if (vx_sjis_lead(static_cast<unsigned char>(*p)) && p[1]) {
             *out++ = *p++;
             *out++ = *p++;
         } else if (*p == ' ') {

@@ -1,11 +1,12 @@
-// The text console under the picture, the message formatter and the
-// command line with its key bindings and input modes.
+// The text console under the picture and the command line with its key
+// bindings. The console knows nothing of what a line means: the program
+// hands it a line handler, a function-key handler and a scene redraw at
+// start-up.
 #pragma once
 
 constexpr int CONSOLE_LINES = 32;
 constexpr int CONSOLE_WIDTH = 72;       // bytes a line
 constexpr int CONSOLE_VIEW_LINES = 6;
-constexpr int MESSAGE_BUFFER_SIZE = 16384;
 
 // ---- Console ring ----
 void console_print(const char *text);
@@ -23,17 +24,19 @@ long console_finished_count();
 // Scroll back (+1), forward (-1) or to the newest lines (0).
 void console_scroll(int delta);
 
-// ---- Message formatter ----
-// Placeholders: %d %s %nn %nl %nw %v and the pause %w.
-void message(const char *format, ...);
-void resume_message();
+// ---- Hooks into the program ----
+struct ConsoleHooks {
+    void (*execute)(char *line);       // a submitted line, without the prompt
+    void (*function_key)(unsigned key); // F2 and above
+    void (*redraw_scene)();            // after a Return-wait key
+};
+void console_set_hooks(const ConsoleHooks &hooks);
+// Runs the program's scene redraw.
+void console_redraw_scene();
 
 // ---- Command line ----
 void console_init();
 void console_key_handler(unsigned key);
-int get_input_mode();  // 0 English, 1 hiragana, 2 katakana
-void set_input_mode(int m);
-void console_set_input_mode(int m);
 void line_reset();
 void line_truncate_to_noun();
 void strip_cursor();

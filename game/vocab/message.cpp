@@ -1,9 +1,12 @@
 // The message formatter: the one way player-facing text is printed. It
 // expands the game's placeholders and defers everything after a pause
 // (%w) until the player presses Return.
+#include "message.h"
+
 #include "console.h"
 #include "noun.h"
 
+#include "sjis.h"
 #include "vexdraw.h"
 
 #include <cstdarg>
@@ -18,7 +21,6 @@ int pending_len = 0;
 bool resuming = false;
 bool waiting = false;
 
-bool is_lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // Appends to a fixed buffer; text that does not fit is cut at a character
 // boundary (a message never overflows its buffer).
@@ -29,7 +31,7 @@ struct Output {
 
     void add(const char *s, int n) {
         for (int i = 0; i < n && !full;) {
-            int w = is_lead(static_cast<unsigned char>(s[i])) && i + 1 < n ? 2 : 1;
+            int w = vx_sjis_lead(static_cast<unsigned char>(s[i])) && i + 1 < n ? 2 : 1;
             if (len + w >= MESSAGE_BUFFER_SIZE) {
                 full = true;
                 break;
@@ -67,7 +69,7 @@ void append_pending(const char *text) {
     int room = MESSAGE_BUFFER_SIZE - 1 - pending_len;
     int take = 0;
     while (take < n) {
-        int w = is_lead(static_cast<unsigned char>(text[take])) && take + 1 < n ? 2 : 1;
+        int w = vx_sjis_lead(static_cast<unsigned char>(text[take])) && take + 1 < n ? 2 : 1;
         if (take + w > room) break;
         take += w;
     }
@@ -83,7 +85,7 @@ void vmessage(const char *format, va_list ap) {
     const char *p = format ? format : "";
     while (*p) {
         unsigned char c = static_cast<unsigned char>(*p);
-        if (is_lead(c) && p[1]) {
+        if (vx_sjis_lead(c) && p[1]) {
             out.add(p, 2);
             p += 2;
             continue;

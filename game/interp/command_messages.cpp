@@ -3,6 +3,7 @@
 // so that the handlers never repeat the wording.
 #include "command.h"
 #include "console.h"
+#include "message.h"
 #include "noun.h"
 
 void msg_cannot_do_here() { message("ここではできない。"); }

@@ -1,13 +1,12 @@
 // The save file and the data directory that holds it.
 #include "status.h"
 
-#include "main.h"
-
 #include "vexdraw.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -66,6 +65,14 @@ bool data_path(const char *name, bool create_dir, char (&path)[PATH_SIZE]) {
 }
 
 } // namespace
+
+int make_directory(const char *path) { return mkdir(path, 0744) == 0 ? 0 : -1; }
+
+int is_directory(const char *path) {
+    struct stat st;
+    if (stat(path, &st) != 0) return 0;
+    return S_ISDIR(st.st_mode) ? 0x4000 : 0;
+}
 
 std::FILE *open_data(const char *name, const char *mode) {
     char path[PATH_SIZE];
