@@ -16,6 +16,30 @@
 #include <string>
 #include <unistd.h>
 
+// The name and the help text the layer prints for -h and --help.
+extern "C" const VxProgramInfo vx_program_info = {
+    "keldary",
+    "Usage: %s [OPTION]...\n"
+    "Keldary of the House, a text adventure in a haunted mansion.\n"
+    "\n"
+    "Options:\n"
+    "  --text              play in the terminal: type commands on standard input\n"
+    "                      (romaji become kana as in the window; {F1} switches the\n"
+    "                      input mode; an empty line answers [Return] prompts)\n"
+    "  --headless          run without a window\n"
+    "  --keys FILE         type the keys of the key script FILE (\"-\": standard input);\n"
+    "                      needs --headless. The program ends when the script ends.\n"
+    "  --screenshot FILE   write the last shown screen to FILE (PNG) when the program ends\n"
+    "  --trace             copy the diagnostic console lines to standard error\n"
+    "  -h, --help          show this help and exit\n"
+    "\n"
+    "Key scripts type each line key by key and then press Return. {Return}, {BackSpace},\n"
+    "{Tab}, {Escape}, {Delete}, {Up}, {Down}, {Left}, {Right}, {PageUp}, {PageDown},\n"
+    "{F1}...{F12} and {C-a}...{C-z} send special keys; a capital letter is typed with\n"
+    "Shift; a line ending in {nr} is typed without the final Return; {shot FILE} writes\n"
+    "a screenshot once every earlier key has been handled.\n",
+};
+
 namespace {
 
 constexpr const char font_pattern[] =

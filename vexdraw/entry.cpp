@@ -14,27 +14,6 @@
 
 namespace {
 
-const char usage[] =
-    "Usage: %s [OPTION]...\n"
-    "Keldary of the House, a text adventure in a haunted mansion.\n"
-    "\n"
-    "Options:\n"
-    "  --text              play in the terminal: type commands on standard input\n"
-    "                      (romaji become kana as in the window; {F1} switches the\n"
-    "                      input mode; an empty line answers [Return] prompts)\n"
-    "  --headless          run without a window\n"
-    "  --keys FILE         type the keys of the key script FILE (\"-\": standard input);\n"
-    "                      needs --headless. The program ends when the script ends.\n"
-    "  --screenshot FILE   write the last shown screen to FILE (PNG) when the program ends\n"
-    "  --trace             copy the diagnostic console lines to standard error\n"
-    "  -h, --help          show this help and exit\n"
-    "\n"
-    "Key scripts type each line key by key and then press Return. {Return}, {BackSpace},\n"
-    "{Tab}, {Escape}, {Delete}, {Up}, {Down}, {Left}, {Right}, {PageUp}, {PageDown},\n"
-    "{F1}...{F12} and {C-a}...{C-z} send special keys; a capital letter is typed with\n"
-    "Shift; a line ending in {nr} is typed without the final Return; {shot FILE} writes\n"
-    "a screenshot once every earlier key has been handled.\n";
-
 struct Options {
     bool headless = false;
     bool text = false;
@@ -51,7 +30,7 @@ struct Options {
 
 Options parse_options(int argc, char *argv[]) {
     Options o;
-    const char *prog = argc > 0 ? argv[0] : "keldary";
+    const char *prog = argc > 0 ? argv[0] : vx_program_info.name;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](const char *name) -> const char * {
@@ -69,7 +48,7 @@ Options parse_options(int argc, char *argv[]) {
         } else if (a == "--screenshot") {
             o.screenshot = value("--screenshot");
         } else if (a == "-h" || a == "--help") {
-            std::printf(usage, prog);
+            std::printf(vx_program_info.usage, prog);
             std::exit(0);
         } else if (a.size() > 1 && a[0] == '-') {
             bad_usage(prog, "unknown option '" + a + "'");
@@ -99,7 +78,7 @@ std::string executable_path(const char *argv0) {
 
 int main(int argc, char *argv[]) {
     Options o = parse_options(argc, argv);
-    const char *prog = argc > 0 ? argv[0] : "keldary";
+    const char *prog = argc > 0 ? argv[0] : vx_program_info.name;
 
     std::FILE *keys = o.text ? stdin : nullptr;
     if (o.keys) {
@@ -110,6 +89,7 @@ int main(int argc, char *argv[]) {
         }
     }
 
+    vxi_set_program_name(vx_program_info.name);
     vxi_set_host(o.headless ? vx_headless_host() : vx_sdl_host());
     vxi_set_trace(o.trace ? 1 : 0);
     if (o.headless) vx_headless_set_keys(keys);

@@ -11,6 +11,8 @@
 
 struct VxHost {
     const char *name;
+    /* 1 for a host without a window on screen (scripts, terminal play). */
+    int headless;
     /* Creates the main window, outer top-left (x, y), client w x h. */
     int (*create_window)(int x, int y, int w, int h);
     /* Sizes the client area, keeping the top-left corner. */

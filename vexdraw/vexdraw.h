@@ -23,6 +23,15 @@ typedef struct {
     int y;
 } VxPoint;
 
+/* What a program tells the layer about itself. The program defines this
+ * object; the layer's entry reads it before calling main. usage is printed
+ * by -h/--help, with "%s" standing for the command as it was typed. */
+typedef struct {
+    const char *name;
+    const char *usage;
+} VxProgramInfo;
+extern const VxProgramInfo vx_program_info;
+
 /* An off-screen bitmap of the window's pixel format (opaque). */
 typedef struct VxBitmap VxBitmap;
 

@@ -120,4 +120,8 @@ int vxi_host_key_for_keysym(unsigned keysym);  /* -1 when none */
  * scripts); returns 0 and fills both, or -1. */
 int vxi_key_for_char(unsigned keysym, int *host_key, int *shifted);
 
+/* The program's name for messages on stderr, set by the entry. */
+void vxi_set_program_name(const char *name);
+const char *vxi_program_name(void);
+
 #endif /* VX_INTERNAL_H */

@@ -11,6 +11,7 @@
 namespace {
 
 const VxHost *host = nullptr;
+const char *program_name = "vexdraw";
 
 int client_w = 600;
 int client_h = 600;
@@ -77,7 +78,7 @@ void close_console() {
 void write_final_screenshot() {
     if (final_screenshot.empty() || !pages[shown_page]) return;
     if (vx_save_screenshot(final_screenshot.c_str()) != 0)
-        std::fprintf(stderr, "keldary: cannot write the screenshot %s\n", final_screenshot.c_str());
+        std::fprintf(stderr, "%s: cannot write the screenshot %s\n", program_name, final_screenshot.c_str());
     final_screenshot.clear();
 }
 
@@ -91,6 +92,9 @@ void close_window() {
 }  // namespace
 
 void vxi_set_host(const VxHost *h) { host = h; }
+
+void vxi_set_program_name(const char *name) { program_name = name && *name ? name : "vexdraw"; }
+const char *vxi_program_name(void) { return program_name; }
 const VxHost *vxi_host(void) { return host; }
 
 VxBitmap *vxi_shown_page(void) { return pages[shown_page]; }
@@ -115,7 +119,7 @@ void vxi_set_program_dir_from_exe(const char *exe_path) {
 
 void vxi_set_final_screenshot(const char *path) { final_screenshot = path ? path : ""; }
 
-int vx_is_headless(void) { return host == vx_headless_host() ? 1 : 0; }
+int vx_is_headless(void) { return host && host->headless ? 1 : 0; }
 
 void vxi_post_quit(void) { quit_posted = 1; }
 

@@ -26,7 +26,7 @@ size_t count(const std::string &text, const std::string &what) {
 }  // namespace
 
 TEST(FullGame, ScriptPlaysFromTheTitleToTheEnding) {
-    std::string script = (fs::path(__FILE__).parent_path() / "full_game.keys").string();
+    std::string script = std::string(KELDARY_E2E_DIR) + "/full_game.keys";
     ASSERT_TRUE(fs::exists(script)) << script;
     std::string out = run_script("e2e-full-game", script);
     std::string text = unwrapped(out);

@@ -19,7 +19,7 @@ using e2e::utf8;
 }  // namespace
 
 TEST(Walkthrough, GroundFloorScriptReachesSixteenPoints) {
-    std::string script = (fs::path(__FILE__).parent_path() / "ground_floor.keys").string();
+    std::string script = std::string(KELDARY_E2E_DIR) + "/ground_floor.keys";
     ASSERT_TRUE(fs::exists(script)) << script;
     std::string out = run_script("e2e-walkthrough", script);
     std::string text = unwrapped(out);

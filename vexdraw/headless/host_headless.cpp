@@ -57,10 +57,11 @@ bool refill() {
         std::string error;
         vx_parse_key_script_line(line, parsed, error);
         if (!error.empty() && text_mode)
-            std::fprintf(stderr, "keldary: only letters, digits, blanks, - and {keys} can be typed; "
-                                 "type kana in romaji (ka for か).\n");
+            std::fprintf(stderr, "%s: only letters, digits, blanks, - and {keys} can be typed; "
+                                 "type kana in romaji (ka for か).\n",
+                         vxi_program_name());
         else if (!error.empty())
-            std::fprintf(stderr, "keldary: key script line %zu: %s\n", script_line_no, error.c_str());
+            std::fprintf(stderr, "%s: key script line %zu: %s\n", vxi_program_name(), script_line_no, error.c_str());
         events.insert(events.end(), parsed.begin(), parsed.end());
     }
     return true;
@@ -99,7 +100,7 @@ void pump(int) {
     if (ev.kind == VxScriptEvent::SHOT) {
         if (!vxi_key_queue_empty()) return; // earlier keys first
         if (vx_save_screenshot(ev.path.c_str()) != 0)
-            std::fprintf(stderr, "keldary: cannot write the screenshot %s\n", ev.path.c_str());
+            std::fprintf(stderr, "%s: cannot write the screenshot %s\n", vxi_program_name(), ev.path.c_str());
     } else if (ev.kind == VxScriptEvent::KEY_DOWN) {
         vxi_host_key_down(ev.key, ev.held);
     } else {
@@ -130,7 +131,7 @@ void console_invalidate() {}
 void set_console_check(int) {}
 
 constexpr VxHost headless_host = {
-    "headless",     create_window,   set_client_size, move_window,   get_window_pos,
+    "headless",     1,               create_window,   set_client_size, move_window,   get_window_pos,
     window_exists,  destroy_window,  invalidate,      pump,          ticks,
     ask_yes_no,     console_open,    console_close,   console_get_pos, console_invalidate,
     set_console_check,

@@ -552,6 +552,7 @@ void sdl_set_console_check(int checked) {
 
 const VxHost sdl_host = {
     .name = "sdl",
+    .headless = 0,
     .create_window = sdl_create_window,
     .set_client_size = sdl_set_client_size,
     .move_window = sdl_move_window,
