@@ -22,6 +22,9 @@ long finished_count = 0;
 constexpr const char no_line_start_chars[] = "）」』、。！？ぁぃぅぇぉっゃゅょ";
 constexpr const char no_line_end_chars[] = "（「『";
 
+constexpr unsigned KEY_F2 = 65471;
+constexpr unsigned KEY_F4 = 65473;
+
 constexpr const char wait_prompt[] = "[リターンキーを押してください]";
 
 // Whether the double-byte character at p is one of chars.
@@ -159,6 +162,9 @@ bool console_waiting_return() { return wait_return_callback != nullptr; }
 void wait_return_key_handler(unsigned key) {
     vx_printf("wait return keyh\n");
     GAME_ASSERT(wait_return_callback != NULL);
+    // The minimap keys work while the game waits, so that it can be moved
+    // or hidden from a scene it covers.
+    if (key >= KEY_F2 && key <= KEY_F4) console_function_key(key);
     if (key == 13) {
         vx_set_key_press_callback(console_key_handler);
         void (*callback)() = wait_return_callback;

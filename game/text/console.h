@@ -31,8 +31,9 @@ struct ConsoleHooks {
     void (*redraw_scene)();            // after a Return-wait key
 };
 void console_set_hooks(const ConsoleHooks &hooks);
-// Runs the program's scene redraw.
+// Runs the program's scene redraw, and its function-key handler.
 void console_redraw_scene();
+void console_function_key(unsigned key);
 
 // ---- Command line ----
 void console_init();

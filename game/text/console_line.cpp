@@ -45,9 +45,24 @@ void place_cursor() {
     input_line[input_len + 1] = '\0';
 }
 
+// A lone n still pending when its word ends (a space or Return) can only
+// be ん: no word of the vocabulary mixes kana with a Latin n.
+void settle_lone_n() {
+    if (input_mode == INPUT_ENGLISH || input_len - roman_head != 1 || input_line[roman_head] != 'n') return;
+    int n = 2;
+    int k = 0;
+    const char *kana = roman_to_kana("nn", &n, &k);
+    if (!kana || n != 0 || roman_head + k + 2 > INPUT_LINE_SIZE) return;
+    std::memcpy(input_line + roman_head, kana, static_cast<size_t>(k));
+    std::memset(char_kind + roman_head, 2, static_cast<size_t>(k));
+    input_len = roman_head = roman_head + k;
+    place_cursor();
+}
+
 void type_key(unsigned key) {
     if (input_len >= INPUT_TYPING_LIMIT) return;
     if (key == ' ') {
+        settle_lone_n();
         roman_head = input_len;
         if (space_count == 0) {
             set_hist_kind(1);
@@ -110,6 +125,7 @@ void submit() {
         console_scroll(0);
         return;
     }
+    settle_lone_n();
     strip_cursor();
     console_print(input_line);
     // The command may change the input line (a question's prompt), so it
@@ -177,7 +193,7 @@ void console_key_handler(unsigned key) {
     case KEY_F2:
     case KEY_F3:
     case KEY_F4:
-        hooks.function_key(key);
+        console_function_key(key);
         break;
     default:
         if (key > 255) return; // not a key of the command line
@@ -195,6 +211,8 @@ void console_set_hooks(const ConsoleHooks &h) {
 }
 
 void console_redraw_scene() { hooks.redraw_scene(); }
+
+void console_function_key(unsigned key) { hooks.function_key(key); }
 
 int get_input_mode() { return input_mode; }
 

@@ -184,6 +184,28 @@ TEST_F(Console, TypesRomajiAsKanaInBothScripts) {
     EXPECT_EQ(echo("look?."), ">look");
 }
 
+// A word ending in a lone n (しんぶん, ペン) is finished by the space or Return
+// after it; English mode keeps the letter.
+TEST_F(Console, ALoneNBeforeASpaceOrReturnIsN) {
+    set_input_mode(1);
+    EXPECT_EQ(echo("yomu shinbun"), ">よむ しんぶん");
+    EXPECT_EQ(echo("hon ga"), ">ほん が");
+    gametest::keys("shinbun {BackSpace}{BackSpace}{nr}"); // ん goes whole
+    EXPECT_EQ(string(input_line_text()), ">しんぶ_");
+    gametest::keys("{C-c}");
+    set_input_mode(2);
+    EXPECT_EQ(echo("pen"), ">ペン");
+    set_input_mode(0);
+    EXPECT_EQ(echo("pen"), ">pen");
+    // The newspaper the game starts with is read by its kana word.
+    set_input_mode(1);
+    gametest::play({"start", ""});
+    std::vector<string> reply = gametest::play({"yomu shinbun"});
+    ASSERT_GE(reply.size(), 2u);
+    EXPECT_EQ(reply[0], ">よむ しんぶん");
+    EXPECT_NE(reply[1].find("冒険家・黒木大佐"), string::npos) << reply[1];
+}
+
 TEST_F(Console, BackSpaceRemovesKanaWholeAndPendingLettersSingly) {
     set_input_mode(1);
     gametest::keys("ka{BackSpace}mi{nr}");

@@ -2,6 +2,8 @@
 #include "map.h"
 
 #include "area.h"
+#include "console.h"
+#include "game_support.h"
 #include "status.h"
 #include "test_support.h"
 #include "vexdraw.h"
@@ -124,3 +126,24 @@ TEST_F(Minimap, ScreensAndAreasWithoutARecordDrawNothing) {
 }
 
 } // namespace
+
+namespace {
+
+class MinimapKeys : public gametest::GameTest {};
+
+// F2 hides the minimap during a Return-wait too: the ending's scenes wait
+// for Return under it.
+TEST_F(MinimapKeys, FunctionKeysWorkWhileTheGameWaitsForReturn) {
+    gametest::play({"start"});
+    set_wait_return_callback([] {});
+    ASSERT_TRUE(console_waiting_return());
+    EXPECT_GT(vxtest::count(GREY, 20, 8, 620, 328), 0);
+    gametest::keys("{F2}{nr}");
+    EXPECT_TRUE(console_waiting_return());
+    EXPECT_EQ(vxtest::count(GREY, 20, 8, 620, 328), 0);
+    gametest::keys("{F2}\n");
+    EXPECT_GT(vxtest::count(GREY, 20, 8, 620, 328), 0);
+    EXPECT_FALSE(console_waiting_return());
+}
+
+}  // namespace
