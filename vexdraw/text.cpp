@@ -155,6 +155,9 @@ const Glyph &single_glyph(int set, unsigned char c) {
     FontSet &fs = sets[set];
     if (fs.single_state[c] == SLOT_UNKNOWN) {
         bool ok = false;
+        /* 0x20-0x7E come from the ASCII font, so 0x5C is a backslash and
+         * 0x7E a tilde, as code page 932 maps them to Unicode: the screen
+         * then agrees with the UTF-8 transcript and the terminal. */
         if (c >= 0x20 && c <= 0x7E)
             ok = render_glyph(set, FONT_ASCII, c, font_files[set].narrow, &fs.single[c]);
         else if (c >= 0xA1 && c <= 0xDF)
