@@ -8,13 +8,18 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES = g++ cmake ninja-build pkg-config libsdl2-dev libfreetype-dev libpng-dev xfonts-shinonome
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps
 
-.PHONY: play test build deps-build deps-test clean
+.PHONY: play test golden build deps-build deps-test clean
 
 play: deps-build build
 	@./tools/play.sh $(BUILD_DIR)/keldary
 
 test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# Records the expected transcripts of the end-to-end key scripts again
+# (tests/e2e/*.transcript), after a change meant to alter what they print.
+golden: build
+	./tools/golden.sh $(BUILD_DIR)/keldary
 
 build:
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release

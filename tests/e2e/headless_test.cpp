@@ -83,10 +83,7 @@ TEST(Headless, OptionsAreCheckedAndListed) {
 // Runs the program on a key script; returns its transcript (UTF-8).
 std::string play(const std::string &dir, const std::string &script, const std::string &extra = "") {
     vxtest::write_file(dir + "/script.txt", script);
-    int status = vxtest::run(dir + "/keldary --headless --keys " + dir + "/script.txt " + extra + " > " + dir +
-                             "/out.txt 2> " + dir + "/err.txt");
-    EXPECT_EQ(status, 0) << vxtest::read_file(dir + "/err.txt");
-    return vxtest::read_file(dir + "/out.txt");
+    return e2e::run_keys(dir, dir + "/script.txt", extra);
 }
 
 // Transcript lines are UTF-8, unlike the Shift-JIS narrow literals here.
