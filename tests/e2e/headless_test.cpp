@@ -87,9 +87,8 @@ std::string play(const std::string &dir, const std::string &script, const std::s
 }
 
 // Transcript lines are UTF-8, unlike the Shift-JIS narrow literals here.
-bool has_line(const std::string &transcript, const char8_t *utf8_line) {
-    std::string line(reinterpret_cast<const char *>(utf8_line));
-    return ("\n" + transcript).find("\n" + line + "\n") != std::string::npos;
+bool has_line(const std::string &transcript, const char8_t *line) {
+    return ("\n" + transcript).find("\n" + vxtest::utf8(line) + "\n") != std::string::npos;
 }
 
 TEST(Headless, TypedLinesAreEchoedInEachInputMode) {

@@ -12,7 +12,7 @@
 namespace {
 
 using e2e::unwrapped;
-using e2e::utf8;
+using vxtest::utf8;
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 // The area table, moves, and the title, achievements and end screens.
 #include "area.h"
-#include "console.h"
 #include "game_support.h"
 #include "input_mode.h"
 #include "noun.h"
@@ -13,13 +12,8 @@
 namespace {
 
 using gametest::play;
+using gametest::said;
 using Lines = std::vector<std::string>;
-
-bool contains(const Lines &lines, const std::string &text) {
-    for (const std::string &l : lines)
-        if (l.find(text) != std::string::npos) return true;
-    return false;
-}
 
 class Areas : public gametest::GameTest {
 protected:
@@ -58,7 +52,7 @@ TEST_F(Areas, TheTitleAnswersStartLookAndEverythingElseWithItsPrompt) {
     Lines l = play({"kick door"});
     EXPECT_EQ(l.back(), "「start」(最初から)または「load」(前回の続き)と入力してください。");
     l = play({"start"});
-    EXPECT_TRUE(contains(l, "手元には新聞の切り抜き[newspaper]がある。"));
+    EXPECT_TRUE(said(l, "手元には新聞の切り抜き[newspaper]がある。"));
     EXPECT_EQ(l.back(), "あなたは屋敷の敷地に踏み込んだところだ。");
     EXPECT_EQ(get_cur_area(), ai_mailbox);
     EXPECT_TRUE(has_item(ni_newspaper));
@@ -120,7 +114,7 @@ TEST_F(Areas, LoadOnTheTitleEntersTheSavedArea) {
     EXPECT_EQ(get_cur_area(), ai_title);
     EXPECT_EQ(play({"look"}).size(), 3u); // still the title
     Lines l = play({"load"});
-    EXPECT_TRUE(contains(l, "ゲームをロードしました。"));
+    EXPECT_TRUE(said(l, "ゲームをロードしました。"));
     EXPECT_EQ(l.back(), "あなたは玄関の前にいる。");
     EXPECT_EQ(get_cur_area(), ai_entrance);
 }

@@ -4,7 +4,6 @@
 #include "area.h"
 #include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
 
@@ -15,32 +14,13 @@
 
 namespace {
 
+using gametest::enter;
 using gametest::play;
+using gametest::play_through;
+using gametest::said;
 
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all.find(text) != std::string::npos;
-}
-
-// Plays one line and presses Return through every wait it starts.
-std::vector<std::string> play_through(const std::string &line) {
-    auto out = play({line});
-    for (int i = 0; i < 20 && console_waiting_return(); ++i) {
-        auto more = play({""});
-        out.insert(out.end(), more.begin(), more.end());
-    }
-    return out;
-}
-
-class Armour : public gametest::GameTest {
+class Armour : public gametest::NewGame {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
-    void enter(int area) { set_cur_area(area); }
     bool dead() {
         if (!console_waiting_return()) return false;
         play({""});

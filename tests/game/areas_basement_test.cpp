@@ -5,7 +5,6 @@
 #include "command.h"
 #include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
 
@@ -16,23 +15,12 @@
 
 namespace {
 
+using gametest::has;
 using gametest::play;
+using gametest::say;
 
-// Console lines wrap at 72 bytes; search the text they make together.
-std::string say(const std::vector<std::string> &lines) {
-    std::string all;
-    for (const std::string &l : play(lines)) all += l;
-    return all;
-}
-bool has(const std::string &all, const char *text) { return all.find(text) != std::string::npos; }
-
-class Basement : public gametest::GameTest {
+class Basement : public gametest::NewGame {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
     void enter(int area) {
         set_cur_area(area);
         flag_set(FLAG_DANGER); // as after coming down the hatch

@@ -2,9 +2,7 @@
 // every exit and refusal, the mailbox, the flowerpot and its two keys, the
 // front door, the fixtures, and what the pictures show in each state.
 #include "area.h"
-#include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "main.h"
 #include "noun.h"
 #include "status.h"
@@ -20,50 +18,14 @@
 
 namespace {
 
+using gametest::expect_move;
+using gametest::expect_refused;
+using gametest::has;
+using gametest::place;
 using gametest::play;
+using gametest::say;
 
-class Grounds : public gametest::GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        play({"start"});
-        finish_waits();
-        set_input_mode(0);
-        gametest::new_lines();
-    }
-
-    static void finish_waits() {
-        for (int n = 0; n < 100 && console_waiting_return(); ++n) wait_return_key_handler(13);
-    }
-
-    static void place(int area) {
-        area_request_move(area);
-        area_perform_move();
-        gametest::new_lines();
-    }
-
-    // What the lines printed, run together so wrapped messages read whole.
-    static std::string say(const std::vector<std::string> &lines) {
-        std::string s;
-        for (const std::string &l : play(lines)) s += l;
-        return s;
-    }
-
-    static bool has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
-
-    static void expect_move(const std::string &command, int to) {
-        int from = get_cur_area();
-        say({command});
-        EXPECT_EQ(get_cur_area(), to) << command << " from area " << from;
-    }
-
-    static void expect_refused(const std::string &command, const std::string &reply) {
-        int from = get_cur_area();
-        std::string out = say({command});
-        EXPECT_EQ(get_cur_area(), from) << command;
-        EXPECT_TRUE(has(out, reply)) << command << " in area " << from << " printed: " << out;
-    }
-};
+class Grounds : public gametest::StartedGame {};
 
 TEST_F(Grounds, TheGameStartsAtTheMailboxWhichOnlyLeadsOn) {
     ASSERT_EQ(get_cur_area(), ai_mailbox);
@@ -299,10 +261,7 @@ protected:
     static int white_in(int area, std::initializer_list<int> flags, int x1, int y1, int x2, int y2) {
         status_reset();
         for (int f : flags) flag_set(f);
-        vx_set_color(0, 0, 0);
-        vx_fill_rect(20, 8, 620, 328);
-        vx_set_color(-1, -1, -1);
-        area_draw_picture(area);
+        gametest::draw_picture(area);
         return vxtest::count(0xFFFFFF, x1, y1, x2, y2);
     }
 };

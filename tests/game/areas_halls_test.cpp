@@ -5,7 +5,6 @@
 #include "command.h"
 #include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
 
@@ -16,58 +15,14 @@
 
 namespace {
 
+using gametest::expect_move;
+using gametest::expect_refused;
+using gametest::has;
+using gametest::place;
 using gametest::play;
+using gametest::say;
 
-class Halls : public gametest::GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        play({"start"});
-        finish_waits();
-        set_input_mode(0);
-        while (item_count_get() > 0) remove_item(item_at(0));
-        gametest::new_lines();
-    }
-
-    static void finish_waits() {
-        for (int n = 0; n < 100 && console_waiting_return(); ++n) wait_return_key_handler(13);
-    }
-
-    // Puts the player in an area as a move would.
-    static void place(int area) {
-        area_request_move(area);
-        area_perform_move();
-        gametest::new_lines();
-    }
-
-    // Everything the lines printed, run together so that wrapped messages
-    // can be searched whole.
-    static std::string say(const std::vector<std::string> &lines) {
-        std::string s;
-        for (const std::string &l : play(lines)) s += l;
-        return s;
-    }
-
-    static bool has(const std::string &text, const std::string &part) {
-        return text.find(part) != std::string::npos;
-    }
-
-    // Types a movement and checks where it leads, and whether a door was
-    // opened on the way.
-    static void expect_move(const std::string &command, int to, bool through_door) {
-        int from = get_cur_area();
-        std::string out = say({command});
-        EXPECT_EQ(get_cur_area(), to) << command << " from area " << from;
-        EXPECT_EQ(has(out, "扉を開けて移動した。"), through_door) << command << " from area " << from;
-    }
-
-    static void expect_refused(const std::string &command, const std::string &reply) {
-        int from = get_cur_area();
-        std::string out = say({command});
-        EXPECT_EQ(get_cur_area(), from) << command;
-        EXPECT_TRUE(has(out, reply)) << command << " in area " << from << " printed: " << out;
-    }
-};
+class Halls : public gametest::EmptyHandedGame {};
 
 TEST_F(Halls, HallLeadsLeftAndUpWhileItsOtherDoorsStayShut) {
     place(ai_entrance_hall);

@@ -3,10 +3,8 @@
 #include "area.h"
 #include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
-#include "vx_internal.h"
 
 #include <gtest/gtest.h>
 
@@ -15,24 +13,12 @@
 
 namespace {
 
+using gametest::enter;
+using gametest::picture_hash;
 using gametest::play;
+using gametest::said;
 
-// Console lines wrap at 72 bytes; search the text they make together.
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all.find(text) != std::string::npos;
-}
-
-class Rooms : public gametest::GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
-    void enter(int area) { set_cur_area(area); }
-};
+class Rooms : public gametest::NewGame {};
 
 // ---- Bathroom ----
 
@@ -291,18 +277,6 @@ TEST_F(Rooms, GuestroomWardrobeAndDoor) {
 }
 
 // ---- Pictures ----
-
-size_t picture_hash(int area) {
-    VxBitmap *page = vxi_shown_page();
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 8, 620, 328);
-    vx_set_color(-1, -1, -1);
-    area_draw_picture(area);
-    size_t h = 0;
-    for (int y = 8; y <= 328; ++y)
-        for (int x = 20; x <= 620; ++x) h = h * 31 + page->px[y * page->w + x];
-    return h;
-}
 
 // Each flag the pictures follow must change what is drawn, given the
 // flags that make its element visible.

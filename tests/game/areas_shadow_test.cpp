@@ -3,10 +3,8 @@
 #include "area.h"
 #include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
-#include "vx_internal.h"
 
 #include <gtest/gtest.h>
 
@@ -15,33 +13,14 @@
 
 namespace {
 
+using gametest::enter;
+using gametest::picture_hash;
 using gametest::play;
+using gametest::play_through;
+using gametest::said;
 
-// Console lines wrap at 72 bytes; search the text they make together.
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all.find(text) != std::string::npos;
-}
-
-// Plays a command and presses Return through every wait it raises.
-std::vector<std::string> play_through(const std::string &line) {
-    auto out = play({line});
-    for (int i = 0; i < 20 && console_waiting_return(); ++i) {
-        auto more = play({""});
-        out.insert(out.end(), more.begin(), more.end());
-    }
-    return out;
-}
-
-class Shadow : public gametest::GameTest {
+class Shadow : public gametest::NewGame {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
-    void enter(int area) { set_cur_area(area); }
     // The drawer unlocked and opened, the necklace in reach.
     void open_drawer() {
         flag_set(94);
@@ -335,19 +314,6 @@ TEST_F(Shadow, SecretRoomLeadsBackToTheLibrary) {
 
 // ---- Pictures ----
 
-// A hash of the picture of area under the current flags.
-size_t picture(int area) {
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 8, 620, 328);
-    vx_set_color(255, 255, 255);
-    area_draw_picture(area);
-    VxBitmap *page = vxi_shown_page();
-    size_t h = 0;
-    for (int y = 8; y <= 328; ++y)
-        for (int x = 20; x <= 620; ++x) h = h * 31 + page->px[y * page->w + x];
-    return h;
-}
-
 // Each flag the picture follows changes it; flags it does not follow do not.
 TEST_F(Shadow, PicturesFollowTheirFlags) {
     struct row {
@@ -367,9 +333,9 @@ TEST_F(Shadow, PicturesFollowTheirFlags) {
     for (const row &r : rows) {
         status_reset();
         for (int f : r.base) flag_set(f);
-        size_t before = picture(r.area);
+        size_t before = picture_hash(r.area);
         flag_set(r.flag);
-        EXPECT_EQ(picture(r.area) != before, r.changes) << "area " << r.area << " flag " << r.flag;
+        EXPECT_EQ(picture_hash(r.area) != before, r.changes) << "area " << r.area << " flag " << r.flag;
     }
 }
 

@@ -16,24 +16,17 @@
 
 namespace {
 
+using gametest::picture_hash;
 using gametest::play;
+using gametest::said;
 
 constexpr const char *SPELL_SPACED = "oguruu aenganu aruei zuuggu ioruau engufu uruua";
 constexpr const char *CIRCLE_SHINES = "天井の魔法陣が強く光り輝き";
 
-// Console lines wrap at 72 bytes; search the text they make together.
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all.find(text) != std::string::npos;
-}
-
-class Temple : public gametest::GameTest {
+class Temple : public gametest::NewGame {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
+        NewGame::SetUp();
         set_cur_area(ai_temple);
         add_item(ni_lantern);
     }
@@ -50,20 +43,6 @@ protected:
         ASSERT_TRUE(flag_test(162));
     }
 };
-
-// A hash of the picture area as the current area's picture draws it.
-size_t picture(int area) {
-    set_cur_area(area);
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 8, 620, 328);
-    vx_set_color(-1, -1, -1);
-    area_draw_picture(area);
-    VxBitmap *page = vxi_shown_page();
-    size_t h = 0;
-    for (int y = 8; y <= 328; ++y)
-        for (int x = 20; x <= 620; ++x) h = h * 31 + page->px[y * page->w + x];
-    return h;
-}
 
 TEST_F(Temple, FloodedHallLooksAndExits) {
     auto out = play({"look"});
@@ -320,13 +299,13 @@ TEST_F(Temple, PicturesFollowTheirFlags) {
                           {ai_cliff, 165},        {ai_cliff, 166},  {ai_cliff, 167}};
     for (const step &s : steps) {
         flag_clear(s.flag);
-        size_t before = picture(s.area);
+        size_t before = picture_hash(s.area);
         flag_set(s.flag);
-        EXPECT_NE(picture(s.area), before) << s.area << " flag " << s.flag;
+        EXPECT_NE(picture_hash(s.area), before) << s.area << " flag " << s.flag;
     }
     // The bare ceiling draws nothing at all.
     flag_clear(139);
-    picture(ai_temple_ceiling);
+    picture_hash(ai_temple_ceiling);
     VxBitmap *page = vxi_shown_page();
     int lit = 0;
     for (int y = 8; y <= 328; ++y)

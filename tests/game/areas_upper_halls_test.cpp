@@ -4,10 +4,8 @@
 #include "area.h"
 #include "console.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "noun.h"
 #include "status.h"
-#include "vx_internal.h"
 
 #include <gtest/gtest.h>
 
@@ -17,56 +15,24 @@
 
 namespace {
 
+using gametest::expect_refused;
+using gametest::finish_waits;
+using gametest::has;
+using gametest::picture_hash;
+using gametest::place;
 using gametest::play;
+using gametest::say;
 
-class UpperHalls : public gametest::GameTest {
+class UpperHalls : public gametest::EmptyHandedGame {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        play({"start"});
-        finish_waits();
-        set_input_mode(0);
-        while (item_count_get() > 0) remove_item(item_at(0));
-        gametest::new_lines();
-    }
-
-    static void finish_waits() {
-        for (int n = 0; n < 100 && console_waiting_return(); ++n) wait_return_key_handler(13);
-    }
-
-    static void place(int area) {
-        area_request_move(area);
-        area_perform_move();
-        gametest::new_lines();
-    }
-
-    static std::string say(const std::vector<std::string> &lines) {
-        std::string s;
-        for (const std::string &l : play(lines)) s += l;
-        return s;
-    }
-
-    static bool has(const std::string &text, const std::string &part) {
-        return text.find(part) != std::string::npos;
-    }
-
     // Walks from area `from` with command and checks the arrival, whether a
     // door was opened and which door flag it set.
     static void expect_move(int from, const std::string &command, int to, int door_flag) {
         place(from);
-        std::string out = say({command});
-        EXPECT_EQ(get_cur_area(), to) << command << " from area " << from;
-        EXPECT_EQ(has(out, "扉を開けて移動した。"), door_flag >= 0) << command << " from area " << from;
+        gametest::expect_move(command, to, door_flag >= 0);
         if (door_flag >= 0) {
             EXPECT_TRUE(flag_test(door_flag)) << command << " from area " << from;
         }
-    }
-
-    static void expect_refused(const std::string &command, const std::string &reply) {
-        int from = get_cur_area();
-        std::string out = say({command});
-        EXPECT_EQ(get_cur_area(), from) << command;
-        EXPECT_TRUE(has(out, reply)) << command << " in area " << from << " printed: " << out;
     }
 };
 
@@ -224,18 +190,6 @@ TEST_F(UpperHalls, BalconyLooksDownIntoTheGarden) {
 }
 
 // ---- Pictures ----
-
-size_t picture_hash(int area) {
-    VxBitmap *page = vxi_shown_page();
-    vx_set_color(0, 0, 0);
-    vx_fill_rect(20, 8, 620, 328);
-    vx_set_color(-1, -1, -1);
-    area_draw_picture(area);
-    size_t h = 0;
-    for (int y = 8; y <= 328; ++y)
-        for (int x = 20; x <= 620; ++x) h = h * 31 + page->px[y * page->w + x];
-    return h;
-}
 
 TEST_F(UpperHalls, PicturesDifferAndTheCircleNeedsBothFlags) {
     const int pairs[][2] = {{ai_balcony, ai_balcony_down},         {ai_corridor_2f_r, ai_corridor_1f_br},

@@ -14,24 +14,11 @@
 
 namespace {
 
+using gametest::enter;
 using gametest::play;
+using gametest::said;
 
-// Console lines wrap at 72 bytes; search the text they make together.
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all.find(text) != std::string::npos;
-}
-
-class UpperRooms : public gametest::GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
-    void enter(int area) { set_cur_area(area); }
-};
+class UpperRooms : public gametest::NewGame {};
 
 // ---- Boy's room and the upper bunk ----
 

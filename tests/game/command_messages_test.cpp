@@ -5,6 +5,7 @@
 #include "sjis.h"
 #include "command.h"
 #include "console.h"
+#include "game_support.h"
 #include "kana_spelling.h"
 #include "noun.h"
 #include "spell.h"
@@ -257,31 +258,9 @@ TEST_F(Spell, FragmentsAgreeWithThePhraseAndTogetherCoverIt) {
 
 // ---- Printed texts ----
 
-constexpr const char MARK[] = "--mark--";
-
-// The console lines printed since the last mark.
-std::vector<std::string> since_mark() {
-    for (int back = 0; back < CONSOLE_LINES - 1; ++back) {
-        if (std::strcmp(console_line(back), MARK) != 0) continue;
-        std::vector<std::string> lines;
-        for (int i = back - 1; i >= 0; --i) lines.push_back(console_line(i));
-        return lines;
-    }
-    ADD_FAILURE() << "mark scrolled out of the console";
-    return {};
-}
-
-void mark() { console_print(MARK); }
-
-// Presses Return while the console waits; the number of presses.
-int drain() {
-    int presses = 0;
-    while (console_waiting_return() && presses < 20) {
-        wait_return_key_handler(13);
-        ++presses;
-    }
-    return presses;
-}
+using gametest::finish_waits;
+using gametest::mark;
+using gametest::since_mark;
 
 // Runs a text and collects its parts: what shows at once, then what each
 // Return brings.
@@ -306,10 +285,10 @@ protected:
         init_nouns();
         init_verbs();
         mode = get_input_mode();
-        drain();
+        finish_waits();
     }
     void TearDown() override {
-        drain();
+        finish_waits();
         set_input_mode(mode);
     }
     int mode = 1;
@@ -371,7 +350,7 @@ TEST_F(Catalogue, EveryTextStopsWhereItShouldAndExpandsFully) {
                     EXPECT_EQ(line.find("[]"), std::string::npos) << e.name << ": " << line;
                 }
             EXPECT_TRUE(printed) << e.name;
-            drain();
+            finish_waits();
         }
     }
 }

@@ -2,8 +2,8 @@
 
 #include "area.h"
 #include "console.h"
+#include "game_support.h"
 #include "input_mode.h"
-#include "main.h"
 #include "noun.h"
 #include "status.h"
 #include "test_support.h"
@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
@@ -86,64 +84,21 @@ TEST(ParseLine, KanaAndBrokenShiftJis) {
 
 // ---- The interpreter on the real game state ----
 
-constexpr const char kMark[] = "@@mark@@";
+using gametest::command_output;
+using gametest::joined;
+using gametest::run_command;
+using Lines = std::vector<std::string>;
 
 // Each test starts the game afresh in English mode, with HOME in a fresh
 // directory so that save and load touch nothing else.
 class Interpreter : public ::testing::Test {
 protected:
-    std::string saved_home;
-    bool had_home = false;
+    vxtest::HomeGuard home;
 
     void SetUp() override {
-        if (const char *h = std::getenv("HOME")) {
-            had_home = true;
-            saved_home = h;
-        }
-        std::string dir = vxtest::temp_dir("command");
-        setenv("HOME", vxtest::temp_dir("command_home").c_str(), 1);
-        vxtest::open_headless(640, 480, dir);
-        std::string exe = dir + "/keldary";
-        char *argv[] = {exe.data(), nullptr};
-        game_init(1, argv);
+        home.set(vxtest::temp_dir("command_home"));
+        gametest::start_program(vxtest::temp_dir("command"));
         set_input_mode(0);
-    }
-    void TearDown() override {
-        if (had_home)
-            setenv("HOME", saved_home.c_str(), 1);
-        else
-            unsetenv("HOME");
-    }
-
-    // Runs one submitted line and returns the newest console line.
-    std::string run(const std::string &line) {
-        std::vector<char> buf(line.begin(), line.end());
-        buf.push_back('\0');
-        execute_command(buf.data());
-        return console_line(0);
-    }
-
-    // Runs a line and returns the console lines it printed.
-    std::vector<std::string> output(const std::string &line) {
-        console_print(kMark);
-        run(line);
-        std::vector<std::string> lines;
-        for (int k = 0; k < CONSOLE_LINES - 1; ++k) {
-            std::string l = console_line(k);
-            if (l == kMark) {
-                std::reverse(lines.begin(), lines.end());
-                return lines;
-            }
-            lines.push_back(l);
-        }
-        ADD_FAILURE() << "the output scrolled the mark away";
-        return lines;
-    }
-
-    static std::string joined(const std::vector<std::string> &lines) {
-        std::string s;
-        for (const std::string &l : lines) s += l;
-        return s;
     }
 
     // Puts the player in an area, with the title's pending move dropped.
@@ -159,117 +114,116 @@ protected:
 
 TEST_F(Interpreter, WordsOutsideTheVocabulary) {
     in_achievements();
-    EXPECT_EQ(run("xyzzy"), "xyzzyという動詞は使えない。");
+    EXPECT_EQ(run_command("xyzzy"), "xyzzyという動詞は使えない。");
     // The verb message wins when both words are unknown.
-    EXPECT_EQ(run("xyzzy plugh"), "xyzzyという動詞は使えない。");
-    EXPECT_EQ(run("get plugh"), "plughという名詞は使えない。");
-    EXPECT_EQ(run("get   plugh   plover "), "plugh ploverという名詞は使えない。");
+    EXPECT_EQ(run_command("xyzzy plugh"), "xyzzyという動詞は使えない。");
+    EXPECT_EQ(run_command("get plugh"), "plughという名詞は使えない。");
+    EXPECT_EQ(run_command("get   plugh   plover "), "plugh ploverという名詞は使えない。");
     // A noun alone is read as a verb, and only its first word is shown.
-    EXPECT_EQ(run("door"), "doorという動詞は使えない。");
-    EXPECT_EQ(run("brass key"), "brassという動詞は使えない。");
-    EXPECT_EQ(run("    "), "という動詞は使えない。");
+    EXPECT_EQ(run_command("door"), "doorという動詞は使えない。");
+    EXPECT_EQ(run_command("brass key"), "brassという動詞は使えない。");
+    EXPECT_EQ(run_command("    "), "という動詞は使えない。");
 }
 
 TEST_F(Interpreter, TypedWordsAreShownSafely) {
     in_achievements();
     // "%" would be read as a placeholder if the reply were ever deferred.
-    EXPECT_EQ(run("%s%d%n%"), "％s％d％n％という動詞は使えない。");
-    EXPECT_EQ(run("\x82"), "?という動詞は使えない。");
-    EXPECT_EQ(run("get \x82"), "?という名詞は使えない。");
-    EXPECT_EQ(run("\x01\x80\xff"), "???という動詞は使えない。");
-    EXPECT_EQ(run("あ\x82"), "あ?という動詞は使えない。");
+    EXPECT_EQ(run_command("%s%d%n%"), "％s％d％n％という動詞は使えない。");
+    EXPECT_EQ(run_command("\x82"), "?という動詞は使えない。");
+    EXPECT_EQ(run_command("get \x82"), "?という名詞は使えない。");
+    EXPECT_EQ(run_command("\x01\x80\xff"), "???という動詞は使えない。");
+    EXPECT_EQ(run_command("あ\x82"), "あ?という動詞は使えない。");
 
     // A very long word is cut before it is shown.
     std::string long_word(10000, 'a');
-    std::vector<std::string> out = output(long_word);
+    std::vector<std::string> out = command_output(long_word);
     EXPECT_EQ(joined(out), std::string(96, 'a') + "という動詞は使えない。");
-    out = output("get " + std::string(5000, '\xff'));
+    out = command_output("get " + std::string(5000, '\xff'));
     EXPECT_EQ(joined(out), std::string(96, '?') + "という名詞は使えない。");
-    out = output("get " + std::string(5001, '\x82')); // double-byte pairs, cut whole
+    out = command_output("get " + std::string(5001, '\x82')); // double-byte pairs, cut whole
     EXPECT_EQ(joined(out), std::string(96, '\x82') + "という名詞は使えない。");
 }
 
 TEST_F(Interpreter, EmptyLineOnlyRedraws) {
     in_achievements();
-    console_print(kMark);
-    EXPECT_EQ(run(""), kMark);
+    EXPECT_EQ(command_output(""), Lines{});
     EXPECT_EQ(get_cur_area(), ai_achievements);
 }
 
 TEST_F(Interpreter, RepliesWithoutNoun) {
     in_achievements();
-    EXPECT_EQ(run("get"), "何を？");
-    EXPECT_EQ(run("examine"), "何を？");
-    EXPECT_EQ(run("forward"), "そちらには進めない。");
-    EXPECT_EQ(run("r"), "そちらには進めない。");
-    EXPECT_EQ(run("up"), "上れそうなところはない。");
-    EXPECT_EQ(run("d"), "降りられそうなところはない。");
-    EXPECT_EQ(run("pray"), "神は答えてくれない。");
-    EXPECT_EQ(run("wait"), "あなたは少し時間を潰した。");
-    EXPECT_EQ(run("enter"), "ここではできない。");
-    EXPECT_EQ(run("play"), "ここではできない。"); // a verb only with some nouns
+    EXPECT_EQ(run_command("get"), "何を？");
+    EXPECT_EQ(run_command("examine"), "何を？");
+    EXPECT_EQ(run_command("forward"), "そちらには進めない。");
+    EXPECT_EQ(run_command("r"), "そちらには進めない。");
+    EXPECT_EQ(run_command("up"), "上れそうなところはない。");
+    EXPECT_EQ(run_command("d"), "降りられそうなところはない。");
+    EXPECT_EQ(run_command("pray"), "神は答えてくれない。");
+    EXPECT_EQ(run_command("wait"), "あなたは少し時間を潰した。");
+    EXPECT_EQ(run_command("enter"), "ここではできない。");
+    EXPECT_EQ(run_command("play"), "ここではできない。"); // a verb only with some nouns
     EXPECT_EQ(get_cur_area(), ai_achievements);
 }
 
 TEST_F(Interpreter, RepliesForANounWithinReach) {
     in_achievements(); // wall, floor and ceiling are within reach
-    EXPECT_EQ(run("look ceiling"), "普通の天井だ。");
-    EXPECT_EQ(run("kick ceiling"), "届かない。");
-    EXPECT_EQ(run("examine ceiling"), "この位置から調べるのは無理だ。");
-    EXPECT_EQ(run("examine wall"), "とくに変わったところはない。");
-    EXPECT_EQ(run("hit wall"), "なにも起こらなかった。");
-    EXPECT_EQ(run("get floor"), "それは取れない。");
-    EXPECT_EQ(run("break floor"), "壊すのは無理そうだ。");
-    EXPECT_EQ(run("read wall"), "それは読めない。");
-    EXPECT_EQ(run("open wall"), "ここではできない。");
-    EXPECT_EQ(run("use floor"), "ここではできない。");
-    EXPECT_EQ(run("play floor"), "ここではできない。");
+    EXPECT_EQ(run_command("look ceiling"), "普通の天井だ。");
+    EXPECT_EQ(run_command("kick ceiling"), "届かない。");
+    EXPECT_EQ(run_command("examine ceiling"), "この位置から調べるのは無理だ。");
+    EXPECT_EQ(run_command("examine wall"), "とくに変わったところはない。");
+    EXPECT_EQ(run_command("hit wall"), "なにも起こらなかった。");
+    EXPECT_EQ(run_command("get floor"), "それは取れない。");
+    EXPECT_EQ(run_command("break floor"), "壊すのは無理そうだ。");
+    EXPECT_EQ(run_command("read wall"), "それは読めない。");
+    EXPECT_EQ(run_command("open wall"), "ここではできない。");
+    EXPECT_EQ(run_command("use floor"), "ここではできない。");
+    EXPECT_EQ(run_command("play floor"), "ここではできない。");
 
     // Nouns the area does not report are not here.
-    EXPECT_EQ(run("close door"), "ここには見あたらない。");
-    EXPECT_EQ(run("examine brass key"), "ここには見あたらない。");
+    EXPECT_EQ(run_command("close door"), "ここには見あたらない。");
+    EXPECT_EQ(run_command("examine brass key"), "ここには見あたらない。");
 }
 
 TEST_F(Interpreter, CarriedItemsAreWithinReach) {
     go(ai_working);
     add_item(ni_brass_key);
-    EXPECT_EQ(run("kick brass key"), "なにも起こらなかった。");
-    EXPECT_EQ(run("break brass key"), "壊すのは無理そうだ。");
-    EXPECT_EQ(run("open brass key"), "ここではできない。");
-    EXPECT_EQ(run("look brass key"), noun_description(ni_brass_key));
+    EXPECT_EQ(run_command("kick brass key"), "なにも起こらなかった。");
+    EXPECT_EQ(run_command("break brass key"), "壊すのは無理そうだ。");
+    EXPECT_EQ(run_command("open brass key"), "ここではできない。");
+    EXPECT_EQ(run_command("look brass key"), noun_description(ni_brass_key));
     remove_item(ni_brass_key);
-    EXPECT_EQ(run("kick brass key"), "ここには見あたらない。");
+    EXPECT_EQ(run_command("kick brass key"), "ここには見あたらない。");
 }
 
 TEST_F(Interpreter, SystemVerbsWithANounIgnoreWhatIsHere) {
     in_achievements();
-    EXPECT_EQ(run("help door"), "doorは助けられない。");
-    EXPECT_EQ(run("config door"), "doorは設定できません。");
-    EXPECT_EQ(run("help  brass   key "), "brass keyは助けられない。");
+    EXPECT_EQ(run_command("help door"), "doorは助けられない。");
+    EXPECT_EQ(run_command("config door"), "doorは設定できません。");
+    EXPECT_EQ(run_command("help  brass   key "), "brass keyは助けられない。");
 }
 
 TEST_F(Interpreter, SaveLoadAndScore) {
     go(ai_working);
-    EXPECT_EQ(run("load"), "ゲームのロードに失敗しました。");
+    EXPECT_EQ(run_command("load"), "ゲームのロードに失敗しました。");
     EXPECT_EQ(get_cur_area(), ai_working);
 
     flag_set(FLAG_DANGER);
-    EXPECT_EQ(run("save"), "そんな余裕はない！");
+    EXPECT_EQ(run_command("save"), "そんな余裕はない！");
     flag_clear(FLAG_DANGER);
-    EXPECT_EQ(run("save"), "ゲームをセーブしました。");
+    EXPECT_EQ(run_command("save"), "ゲームをセーブしました。");
 
     // Loading enters the saved area afresh at the end of the command.
     set_cur_area(ai_achievements);
     flag_clear(FLAG_VISITED_BASE + ai_working);
-    std::vector<std::string> out = output("load");
+    std::vector<std::string> out = command_output("load");
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(out[0], "ゲームをロードしました。");
-    EXPECT_EQ(joined(std::vector<std::string>(out.begin() + 1, out.end())),
+    EXPECT_EQ(joined(out, 1),
               "あなたは工事中の部屋にいる。この部屋はいろいろテストするためのダミー部屋のようだ。");
     EXPECT_EQ(get_cur_area(), ai_working);
     EXPECT_TRUE(flag_test(FLAG_VISITED_BASE + ai_working));
 
-    out = output("score");
+    out = command_output("score");
     ASSERT_EQ(out.size(), 2u);
     EXPECT_EQ(out[0].rfind("現在の得点:", 0), 0u) << out[0];
     EXPECT_EQ(out[1].rfind("マニア評価:", 0), 0u) << out[1];
@@ -279,9 +233,9 @@ TEST_F(Interpreter, SaveFailureIsReported) {
     // HOME is a file: the data directory cannot be made.
     std::string file = vxtest::temp_dir("command_badhome") + "/file";
     vxtest::write_file(file, "x");
-    setenv("HOME", file.c_str(), 1);
+    home.set(file);
     go(ai_working);
-    EXPECT_EQ(run("save"), "ゲームのセーブに失敗しました。");
+    EXPECT_EQ(run_command("save"), "ゲームのセーブに失敗しました。");
 }
 
 namespace lh {
@@ -301,10 +255,9 @@ TEST_F(Interpreter, PendingQuestionTakesTheNextLines) {
 
     // An answer is not a command: no reply, no move performed.
     area_request_move(ai_working);
-    console_print(kMark);
-    EXPECT_EQ(run(""), kMark);
+    EXPECT_EQ(command_output(""), Lines{});
     EXPECT_TRUE(line_handler_active());
-    EXPECT_EQ(run("xyzzy   plugh "), kMark);
+    EXPECT_EQ(command_output("xyzzy   plugh "), Lines{});
     EXPECT_FALSE(line_handler_active());
     EXPECT_EQ(input_line_text()[0], '>');
     ASSERT_EQ(lh::answers.size(), 2u);
@@ -313,17 +266,16 @@ TEST_F(Interpreter, PendingQuestionTakesTheNextLines) {
     EXPECT_EQ(get_cur_area(), ai_achievements);
 
     // The next command performs the move still pending.
-    run("wait");
+    run_command("wait");
     EXPECT_EQ(get_cur_area(), ai_working);
 }
 
 TEST_F(Interpreter, QuitQuestionSwitchesThePrompt) {
     in_achievements();
-    EXPECT_EQ(run("quit"), "プログラムを終了しますか([yes]/[no])?");
+    EXPECT_EQ(run_command("quit"), "プログラムを終了しますか([yes]/[no])?");
     EXPECT_TRUE(line_handler_active());
     EXPECT_EQ(input_line_text()[0], '?');
-    console_print(kMark);
-    EXPECT_EQ(run("no"), kMark); // silent
+    EXPECT_EQ(command_output("no"), Lines{}); // silent
     EXPECT_FALSE(line_handler_active());
     EXPECT_EQ(input_line_text()[0], '>');
 }
@@ -336,13 +288,13 @@ TEST_F(Interpreter, OnlyCountedCommandsAdvanceTime) {
     flag_set(CUCKOO_DUE);
     for (const char *line : {"look", "look wall", "inventory", "i", "load", "save", "xyzzy",
                              "get plugh", "xyzzy plugh"}) {
-        run(line);
+        run_command(line);
         EXPECT_TRUE(flag_test(CUCKOO_DUE)) << line;
     }
-    run("wait");
+    run_command("wait");
     if (flag_test(CUCKOO_DUE)) GTEST_SKIP() << "the living-room turn hook is not in yet";
     EXPECT_TRUE(flag_test(CUCKOO_OUT));
-    run("help"); // counts too
+    run_command("help"); // counts too
     EXPECT_FALSE(flag_test(CUCKOO_OUT));
 }
 
@@ -360,8 +312,8 @@ TEST_F(Interpreter, RandomLinesAreHarmless) {
         if (i % 150 == 0) {
             go(areas[pick(static_cast<int>(std::size(areas)))]);
         }
-        if (i % 40 == 0) run("quit");            // a question is pending
-        if (i % 40 == 20) run("config input"); // another one
+        if (i % 40 == 0) run_command("quit");            // a question is pending
+        if (i % 40 == 20) run_command("config input"); // another one
 
         std::string line;
         int len = pick(8) == 0 ? pick(3000) : pick(40);
@@ -375,13 +327,13 @@ TEST_F(Interpreter, RandomLinesAreHarmless) {
             default: line += "\x82\xa0"; break;
             }
         }
-        run(line);
+        run_command(line);
         // A scene that waits for Return is finished as the player would.
-        for (int n = 0; n < 50 && console_waiting_return(); ++n) wait_return_key_handler(13);
+        gametest::finish_waits();
     }
-    for (int n = 0; n < 5 && line_handler_active(); ++n) run(""); // Return ends every question
+    for (int n = 0; n < 5 && line_handler_active(); ++n) run_command(""); // Return ends every question
     go(ai_working);
-    EXPECT_EQ(run("xyzzy"), "xyzzyという動詞は使えない。");
+    EXPECT_EQ(run_command("xyzzy"), "xyzzyという動詞は使えない。");
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "area.h"
 #include "console.h"
+#include "game_support.h"
 #include "input_mode.h"
-#include "main.h"
 #include "noun.h"
 #include "status.h"
 #include "test_support.h"
@@ -19,16 +19,15 @@
 
 namespace {
 
-constexpr const char kMark[] = "@@mark@@";
+using gametest::command_output;
+using gametest::joined;
+using gametest::run_command;
+using Lines = std::vector<std::string>;
 
 class SystemCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string dir = vxtest::temp_dir("help");
-        vxtest::open_headless(640, 480, dir);
-        std::string exe = dir + "/keldary";
-        char *argv[] = {exe.data(), nullptr};
-        game_init(1, argv);
+        gametest::start_program(vxtest::temp_dir("help"));
         set_input_mode(0);
         // The title screen passes help, config and quit on to the system
         // commands; stay there with its pending move done.
@@ -36,36 +35,6 @@ protected:
         // The console's scroll position outlives start-up (it does in the
         // program too): page down to the newest lines, so that Return submits.
         for (int i = 0; i < CONSOLE_LINES && console_rollback() > 0; ++i) console_key_handler(65366);
-    }
-
-    std::string run(const std::string &line) {
-        std::vector<char> buf(line.begin(), line.end());
-        buf.push_back('\0');
-        execute_command(buf.data());
-        return console_line(0);
-    }
-
-    // The console lines printed by one submitted line.
-    std::vector<std::string> output(const std::string &line) {
-        console_print(kMark);
-        run(line);
-        std::vector<std::string> lines;
-        for (int k = 0; k < CONSOLE_LINES - 1; ++k) {
-            std::string l = console_line(k);
-            if (l == kMark) {
-                std::reverse(lines.begin(), lines.end());
-                return lines;
-            }
-            lines.push_back(l);
-        }
-        ADD_FAILURE() << "the output scrolled the mark away";
-        return lines;
-    }
-
-    static std::string joined(const std::vector<std::string> &lines, size_t from = 0) {
-        std::string s;
-        for (size_t i = from; i < lines.size(); ++i) s += lines[i];
-        return s;
     }
 
     static std::string without_blanks(std::string s) {
@@ -86,25 +55,25 @@ TEST_F(SystemCommands, HelpMenuInTheCurrentLanguage) {
         "  help basic: 基本コマンド", "  help verb: 動詞一覧", "  help noun: 名詞一覧",
         "  help tips: ヒント",        "  help key: キー操作",  "  help assist: 補助",
     };
-    EXPECT_EQ(output("help"), en);
+    EXPECT_EQ(command_output("help"), en);
 
     set_input_mode(1);
     std::vector<std::string> hira = {
         "  へるぷ きほん: 基本コマンド", "  へるぷ どうし: 動詞一覧", "  へるぷ めいし: 名詞一覧",
         "  へるぷ ひんと: ヒント",       "  へるぷ そうさ: キー操作", "  へるぷ ほじょ: 補助",
     };
-    EXPECT_EQ(output("へるぷ"), hira);
+    EXPECT_EQ(command_output("へるぷ"), hira);
 }
 
 TEST_F(SystemCommands, TextPages) {
-    std::vector<std::string> out = output("help basic");
+    std::vector<std::string> out = command_output("help basic");
     EXPECT_EQ(joined(out),
               "「動詞」もしくは「動詞 名詞」の形式で入力してください。"
               "「forward(f)」「backward(b)」「left(l)」「right(r)」で前後左右、「up」「down」で上下に移動できます。"
               "「inventory」で持ち物を確認できます。"
               "「config」「help」「save」で設定変更、説明表示、保存ができます。");
 
-    out = output("help tips");
+    out = command_output("help tips");
     EXPECT_EQ(joined(out), "・「save」できる状況では、デストラップ(ハマり)は存在しません。"
                            "・目的語(名詞)なしの「look」で、現在地の説明を見ることができます。"
                            "・「look」は時間が経過しません。「examine」は詳しく調べます。"
@@ -118,7 +87,7 @@ TEST_F(SystemCommands, TextPages) {
         "↑↓                : ヒストリ(過去に入力した動詞・名詞を呼び出す)",
         "F1                  : 入力方式切替",
     };
-    EXPECT_EQ(output("help key"), keys);
+    EXPECT_EQ(command_output("help key"), keys);
 
     std::vector<std::string> assist = {
         "F2                  : ミニマップの表示ON/OFF",
@@ -126,22 +95,22 @@ TEST_F(SystemCommands, TextPages) {
         "F4                  : ミニマップの非透過/半透過",
         "おもいだす          : 過去に読んだ本などの内容を再表示",
     };
-    EXPECT_EQ(output("help assist"), assist);
+    EXPECT_EQ(command_output("help assist"), assist);
 
     // The noun page in katakana mode (the heading wraps).
     set_input_mode(2);
-    out = output("help noun");
+    out = command_output("help noun");
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(joined(std::vector<std::string>(out.begin(), out.end() - 1)),
               "以下の一般的な名詞が使用できます。その他の名詞は、メッセージ中で'[', ']'内に示されます。");
     EXPECT_EQ(out.back(), "トビラ マド カベ ユカ テンジョウ カイダン ヘヤ ロウカ ");
     set_input_mode(0);
-    out = output("help noun");
+    out = command_output("help noun");
     EXPECT_EQ(out.back(), "door window wall floor ceiling stairs room corridor ");
 }
 
 TEST_F(SystemCommands, VerbPage) {
-    std::vector<std::string> out = output("help verb");
+    std::vector<std::string> out = command_output("help verb");
     std::vector<std::string> en = {
         "以下の動詞が使用できます。",
         "f(orward) b(ackward) l(eft) r(ight) u(p) d(own) enter exit i(nventory) l",
@@ -152,7 +121,7 @@ TEST_F(SystemCommands, VerbPage) {
     EXPECT_EQ(out, en);
 
     set_input_mode(1);
-    out = output("help verb");
+    out = command_output("help verb");
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(out[0], "以下の動詞が使用できます。");
     EXPECT_EQ(out[1].rfind("すすむ もどる ひだり みぎ あがる おりる はいる でる もちもの ", 0), 0u);
@@ -167,27 +136,26 @@ TEST_F(SystemCommands, VerbPage) {
 
 TEST_F(SystemCommands, OtherNounsAreNotTopics) {
     set_input_mode(2);
-    EXPECT_EQ(run("help トビラ"), "トビラは助けられない。");
-    EXPECT_EQ(run("help brass key"), "brass keyは助けられない。");
-    EXPECT_EQ(run("config トビラ"), "トビラは設定できません。");
+    EXPECT_EQ(run_command("help トビラ"), "トビラは助けられない。");
+    EXPECT_EQ(run_command("help brass key"), "brass keyは助けられない。");
+    EXPECT_EQ(run_command("config トビラ"), "トビラは設定できません。");
 }
 
 TEST_F(SystemCommands, ConfigMenuAndInputLanguageQuestion) {
     std::vector<std::string> menu = {"以下の設定が可能です。", "  config input: 入力言語設定"};
-    EXPECT_EQ(output("config"), menu);
+    EXPECT_EQ(command_output("config"), menu);
 
-    EXPECT_EQ(run("config input"), "どの入力方式に切り替えますか?([english][hiragana][katakana])");
+    EXPECT_EQ(run_command("config input"), "どの入力方式に切り替えますか?([english][hiragana][katakana])");
     EXPECT_EQ(input_line_text()[0], '?');
     // Return alone cancels: nothing printed, nothing changed.
-    console_print(kMark);
-    EXPECT_EQ(run(""), kMark);
+    EXPECT_EQ(command_output(""), Lines{});
     EXPECT_FALSE(line_handler_active());
     EXPECT_EQ(input_line_text()[0], '>');
     EXPECT_EQ(get_input_mode(), 0);
 
     set_input_mode(2);
-    EXPECT_EQ(run("config input"), "どの入力方式に切り替えますか?([エイゴ][ヒラガナ][カタカナ])");
-    run("");
+    EXPECT_EQ(run_command("config input"), "どの入力方式に切り替えますか?([エイゴ][ヒラガナ][カタカナ])");
+    run_command("");
     EXPECT_EQ(get_input_mode(), 2);
 
     struct Case {
@@ -206,9 +174,9 @@ TEST_F(SystemCommands, ConfigMenuAndInputLanguageQuestion) {
         {"\x82", "他の言語はわかりません。", 0},
     };
     for (const Case &c : cases) {
-        run("config input");
+        run_command("config input");
         EXPECT_TRUE(line_handler_active());
-        EXPECT_EQ(run(c.answer), c.reply) << c.answer;
+        EXPECT_EQ(run_command(c.answer), c.reply) << c.answer;
         EXPECT_EQ(get_input_mode(), c.mode) << c.answer;
         EXPECT_FALSE(line_handler_active());
     }
@@ -224,10 +192,9 @@ TEST_F(SystemCommands, QuitAnswers) {
         {"no", false},  {"n", false},  {"いいえ", false}, {"maybe", false}, {"   ", false},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(run("quit"), "プログラムを終了しますか([yes]/[no])?");
+        EXPECT_EQ(run_command("quit"), "プログラムを終了しますか([yes]/[no])?");
         vxi_console_reset();
-        console_print(kMark);
-        EXPECT_EQ(run(c.answer), kMark) << c.answer; // nothing for the player either way
+        EXPECT_EQ(command_output(c.answer), Lines{}) << c.answer; // nothing for the player either way
         EXPECT_EQ(said_bye(), c.quits) << c.answer;
         EXPECT_FALSE(line_handler_active());
     }

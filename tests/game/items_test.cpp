@@ -17,44 +17,33 @@
 
 namespace {
 
+using gametest::finish_waits;
+using gametest::has;
+using gametest::named;
 using gametest::play;
 
-class Items : public gametest::GameTest {
+// The lines, each ended by its line break, so that replies can be matched
+// line for line.
+std::string lines_text(const std::vector<std::string> &lines) {
+    std::string s;
+    for (const std::string &l : lines) s += l + "\n";
+    return s;
+}
+
+class Items : public gametest::EmptyHandedGame {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        play({"start"});
-        finish_waits();
-        set_input_mode(0);
-        // A new game starts with the newspaper; most cases want empty hands.
-        while (item_count_get() > 0) remove_item(item_at(0));
-        gametest::new_lines();
-    }
-
-    // Presses Return through any pending pauses, as the player would.
-    static void finish_waits() {
-        for (int n = 0; n < 100 && console_waiting_return(); ++n) wait_return_key_handler(13);
-    }
-
     // Plays the lines and returns everything they printed as one string.
-    static std::string say(const std::vector<std::string> &lines) {
-        std::string s;
-        for (const std::string &l : play(lines)) s += l + "\n";
-        return s;
-    }
+    static std::string say(const std::vector<std::string> &lines) { return lines_text(play(lines)); }
 
     // What a catalogue text prints, to compare a reply against.
     static std::string text_of(void (*show)()) {
         gametest::new_lines();
         show();
         finish_waits();
-        std::string s;
-        for (const std::string &l : gametest::new_lines()) s += l + "\n";
-        return s;
+        return lines_text(gametest::new_lines());
     }
 
     static std::string name(int nid) { return nid2name(nid); }
-    static std::string named(int nid) { return name(nid) + "[" + nid2noun(nid) + "]"; }
 
     static void carry(std::initializer_list<int> nids) {
         for (int nid : nids) add_item(nid);
@@ -71,8 +60,6 @@ protected:
             EXPECT_LE(copies(nid), 1) << nid << " after " << context;
     }
 };
-
-bool has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
 
 // ---- Combining and taking apart ----
 

@@ -1,5 +1,7 @@
 #include "kana_spelling.h"
 
+#include "game_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -41,29 +43,7 @@ const struct {
     const char *kana;
 } extras[] = {{"nn", "ん"}, {"-", "ー"}, {"tsu", "つ"}, {"ltu", "っ"}, {"ltsu", "っ"}};
 
-// Katakana of a hiragana text by Shift-JIS arithmetic: hiragana 0x829F..0x82F1
-// map onto 0x8340..0x8393, which skips 0x837F; う゛ is ヴ; anything else
-// (ー) stays.
-std::string to_katakana(const std::string &h) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < h.size(); i += 2) {
-        if (h.compare(i, 4, "う゛") == 0) {
-            out += "ヴ";
-            i += 2;
-            continue;
-        }
-        unsigned char lead = h[i], trail = h[i + 1];
-        if (lead == 0x82 && trail >= 0x9F && trail <= 0xF1) {
-            int kata = trail - 0x5F;
-            if (kata >= 0x7F) ++kata;
-            out += '\x83';
-            out += static_cast<char>(kata);
-        } else {
-            out += h.substr(i, 2);
-        }
-    }
-    return out;
-}
+using gametest::to_katakana;
 
 struct Result {
     bool converted;

@@ -3,7 +3,9 @@
 
 #include "console.h"
 #include "dic.h"
+#include "game_support.h"
 #include "noun_table.h"
+#include "test_support.h"
 #include "vx_internal.h"
 
 #include <gtest/gtest.h>
@@ -16,33 +18,8 @@
 
 namespace {
 
-// The same text in UTF-8, as the layer's trace copies the diagnostic
-// console to stderr (the sources' own literals are Shift-JIS).
-std::string utf8(const char8_t *text) { return reinterpret_cast<const char *>(text); }
-
-// Shift-JIS hiragana (0x829F-0x82F1) to katakana (0x8340-0x8393, which
-// skips 0x837F); everything else is copied unchanged.
-std::string to_katakana(const char *text) {
-    std::string out;
-    for (size_t i = 0; text[i];) {
-        auto b = static_cast<unsigned char>(text[i]);
-        if ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) {
-            auto c = static_cast<unsigned char>(text[i + 1]);
-            if (b == 0x82 && c >= 0x9F && c <= 0xF1) {
-                out += '\x83';
-                out += static_cast<char>(c <= 0xDD ? c - 0x5F : c - 0x5E);
-            } else {
-                out += static_cast<char>(b);
-                out += static_cast<char>(c);
-            }
-            i += 2;
-        } else {
-            out += static_cast<char>(b);
-            i += 1;
-        }
-    }
-    return out;
-}
+using gametest::to_katakana;
+using vxtest::utf8; // the layer's trace copies the diagnostic console to stderr in UTF-8
 
 // True when some line of the diagnostic console ring contains text.
 bool console_has(const char *text) {

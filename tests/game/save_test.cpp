@@ -1,5 +1,6 @@
 #include "status.h"
 
+#include "game_support.h"
 #include "noun.h"
 #include "test_support.h"
 
@@ -16,34 +17,20 @@ namespace {
 constexpr int FSEQ_AT = 10 + 2 + 256; // file offsets
 constexpr int FLAGS_AT = FSEQ_AT + 256;
 
-std::string block() {
-    unsigned char b[STATUS_BLOCK_SIZE];
-    status_copy_block(b);
-    return std::string(reinterpret_cast<char *>(b), sizeof b);
-}
+using gametest::status_block;
 
 // Each test runs with HOME in a fresh directory and puts HOME back after.
 class Save : public ::testing::Test {
 protected:
-    std::string home, prog, saved_home;
-    bool had_home = false;
+    std::string home, prog;
+    vxtest::HomeGuard home_guard;
 
     void SetUp() override {
-        if (const char *h = std::getenv("HOME")) {
-            had_home = true;
-            saved_home = h;
-        }
         home = vxtest::temp_dir("save_home");
         prog = vxtest::temp_dir("save_prog") + "/";
-        setenv("HOME", home.c_str(), 1);
+        home_guard.set(home);
         status_init(prog.c_str());
         status_reset();
-    }
-    void TearDown() override {
-        if (had_home)
-            setenv("HOME", saved_home.c_str(), 1);
-        else
-            unsetenv("HOME");
     }
     std::string save_path() const { return home + "/.keldary/keldary.sav"; }
 
@@ -73,7 +60,7 @@ TEST_F(Save, FileHoldsHeaderAndBlock) {
     EXPECT_EQ(f[FSEQ_AT], 1);     // phase
     EXPECT_EQ(f[FSEQ_AT + 1], 1); // running
     EXPECT_EQ(f[FLAGS_AT + 1], 1); // flag 8
-    EXPECT_EQ(f.substr(10), block());
+    EXPECT_EQ(f.substr(10), status_block());
     EXPECT_FALSE(fs::exists(save_path() + ".tmp"));
 }
 
@@ -83,14 +70,14 @@ TEST_F(Save, RoundTripAndOneSlot) {
 
     play_some();
     ASSERT_EQ(save_game(), 0);
-    std::string first = block();
+    std::string first = status_block();
     flag_set(100);
     ASSERT_EQ(save_game(), 0); // overwrites
-    std::string second = block();
+    std::string second = status_block();
     status_reset();
     ASSERT_EQ(load_game(), 0);
-    EXPECT_EQ(block(), second);
-    EXPECT_NE(block(), first);
+    EXPECT_EQ(status_block(), second);
+    EXPECT_NE(status_block(), first);
     EXPECT_EQ(fseq_is_running(0), 1);
     EXPECT_EQ(get_cur_area(), 22);
 }
@@ -100,7 +87,7 @@ TEST_F(Save, VersionsOutsideTheRangeAreRefused) {
     ASSERT_EQ(save_game(), 0);
     std::string good = vxtest::read_file(save_path());
     status_reset();
-    const std::string untouched = block();
+    const std::string untouched = status_block();
     struct {
         int major, minor, result;
     } cases[] = {{0, 10, -1}, {0, 11, 0}, {0, 82, 0}, {0, 83, -1}, {1, 0, -1}, {255, 255, -1}};
@@ -111,7 +98,7 @@ TEST_F(Save, VersionsOutsideTheRangeAreRefused) {
         vxtest::write_file(save_path(), f);
         status_reset();
         EXPECT_EQ(load_game(), c.result) << c.major << "." << c.minor;
-        EXPECT_EQ(block() == untouched, c.result != 0) << c.major << "." << c.minor;
+        EXPECT_EQ(status_block() == untouched, c.result != 0) << c.major << "." << c.minor;
     }
 }
 
@@ -147,11 +134,11 @@ TEST_F(Save, DamagedFilesLeaveTheGameUnchanged) {
     };
     set_cur_area(5);
     flag_set(200);
-    const std::string current = block();
+    const std::string current = status_block();
     for (size_t i = 0; i < std::size(bad); ++i) {
         vxtest::write_file(save_path(), bad[i]);
         EXPECT_EQ(load_game(), -1) << "case " << i;
-        EXPECT_EQ(block(), current) << "case " << i;
+        EXPECT_EQ(status_block(), current) << "case " << i;
     }
     // Entries after the counted items are not looked at.
     vxtest::write_file(save_path(), with(14, 250));
@@ -224,17 +211,17 @@ TEST_F(Save, WithoutHomeTheProgramDirectoryIsUsed) {
     EXPECT_EQ(entries, 1);
     EXPECT_TRUE(fs::is_empty(home));
 
-    std::string saved = block();
+    std::string saved = status_block();
     status_reset();
     ASSERT_EQ(load_game(), 0);
-    EXPECT_EQ(block(), saved);
+    EXPECT_EQ(status_block(), saved);
 
     // The same without the closing "/".
     std::string bare = prog.substr(0, prog.size() - 1);
     status_init(bare.c_str());
     status_reset();
     ASSERT_EQ(load_game(), 0);
-    EXPECT_EQ(block(), saved);
+    EXPECT_EQ(status_block(), saved);
 }
 
 } // namespace

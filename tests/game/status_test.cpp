@@ -2,6 +2,7 @@
 #include "status.h"
 
 #include "console.h"
+#include "game_support.h"
 #include "noun.h"
 #include "test_support.h"
 
@@ -14,11 +15,7 @@ namespace {
 constexpr int FLAGS_AT = 2 + 256 + 256; // offset of the flag bytes in the block
 constexpr int FSEQ_AT = 2 + 256;        // offset of the sequence states
 
-std::string block() {
-    unsigned char b[STATUS_BLOCK_SIZE];
-    status_copy_block(b);
-    return std::string(reinterpret_cast<char *>(b), sizeof b);
-}
+using gametest::status_block;
 
 class Status : public ::testing::Test {
 protected:
@@ -37,7 +34,7 @@ TEST_F(Status, InitSetsHiraganaInput) {
 TEST_F(Status, FlagBitsAndOperations) {
     flag_set(8);
     flag_set(7);
-    std::string b = block();
+    std::string b = status_block();
     EXPECT_EQ(static_cast<unsigned char>(b[FLAGS_AT + 1]), 0x01);
     EXPECT_EQ(static_cast<unsigned char>(b[FLAGS_AT]), 0x80);
     EXPECT_EQ(flag_test(8), 1);
@@ -54,7 +51,7 @@ TEST_F(Status, FlagBitsAndOperations) {
     EXPECT_EQ(flag_test(255), 0);
 
     // Numbers outside 0..255 touch nothing and read as clear.
-    std::string before = block();
+    std::string before = status_block();
     for (int n : {-1, -8, 256, 1000}) {
         flag_set(n);
         flag_toggle(n);
@@ -62,7 +59,7 @@ TEST_F(Status, FlagBitsAndOperations) {
         EXPECT_EQ(flag_test(n), 0);
         EXPECT_EQ(flag_test_not(n), 1);
     }
-    EXPECT_EQ(block(), before);
+    EXPECT_EQ(status_block(), before);
 }
 
 TEST_F(Status, SetOnceAndClearOncePrintTheRightText) {
@@ -141,7 +138,7 @@ TEST_F(Status, SequenceMovesTheToken) {
     fseq_proceed(0);
     EXPECT_EQ(flag_test(132), 0);
     EXPECT_EQ(flag_test(133), 1);
-    EXPECT_EQ(block()[FSEQ_AT], 2);
+    EXPECT_EQ(status_block()[FSEQ_AT], 2);
 
     // Starting again puts the token back on the first flag.
     fseq_start(0);
@@ -153,12 +150,12 @@ TEST_F(Status, SequenceMovesTheToken) {
     EXPECT_EQ(flag_test(131) + flag_test(132) + flag_test(133), 0);
 
     // Sequences that do not exist are ignored.
-    std::string before = block();
+    std::string before = status_block();
     fseq_start(1);
     fseq_proceed(-1);
     fseq_end(FLAG_SEQUENCE_MAXNUM);
     EXPECT_EQ(fseq_is_running(1), 0);
-    EXPECT_EQ(block(), before);
+    EXPECT_EQ(status_block(), before);
 }
 
 TEST_F(Status, ProceedOntoTheTerminatorStopsTheProgram) {
@@ -179,7 +176,7 @@ TEST_F(Status, ResetAfterARunningSequence) {
     EXPECT_EQ(item_count_get(), 0);
     EXPECT_EQ(fseq_is_running(0), 0);
     EXPECT_EQ(flag_test(131) + flag_test(132) + flag_test(133), 0);
-    EXPECT_EQ(block(), std::string(STATUS_BLOCK_SIZE, '\0'));
+    EXPECT_EQ(status_block(), std::string(STATUS_BLOCK_SIZE, '\0'));
 
     set_cur_area(54); // no such area
     set_cur_area(-1);

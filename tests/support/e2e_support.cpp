@@ -6,6 +6,8 @@
 
 namespace e2e {
 
+using vxtest::utf8;
+
 std::string e2e_file(const std::string &name) { return std::string(KELDARY_E2E_DIR) + "/" + name; }
 
 std::string install(const std::string &name) {
@@ -38,8 +40,6 @@ std::string play_golden(const std::string &name) {
                       << vxtest::line_diff(want, out);
     return out;
 }
-
-std::string utf8(const char8_t *s) { return reinterpret_cast<const char *>(s); }
 
 std::string unwrapped(const std::string &transcript) {
     std::string out;

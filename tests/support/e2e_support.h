@@ -30,9 +30,6 @@ std::string run_script(const std::string &name, const std::string &script_path);
 // failure shows it line by line. Returns the transcript.
 std::string play_golden(const std::string &name);
 
-// Transcript text is UTF-8, unlike the Shift-JIS narrow literals of the tests.
-std::string utf8(const char8_t *s);
-
 // The transcript with its line breaks removed: replies wrap at 72 bytes.
 std::string unwrapped(const std::string &transcript);
 

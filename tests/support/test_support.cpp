@@ -49,6 +49,24 @@ int count(uint32_t colour, int x1, int y1, int x2, int y2) {
     return n;
 }
 
+void HomeGuard::set(const std::string &dir) {
+    if (!saved) {
+        const char *h = std::getenv("HOME");
+        had_home = h != nullptr;
+        old_home = h ? h : "";
+        saved = true;
+    }
+    setenv("HOME", dir.c_str(), 1);
+}
+
+HomeGuard::~HomeGuard() {
+    if (!saved) return;
+    if (had_home)
+        setenv("HOME", old_home.c_str(), 1);
+    else
+        unsetenv("HOME");
+}
+
 std::string read_file(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream ss;

@@ -24,12 +24,27 @@ uint32_t back_pixel(int x, int y);
 // (x1,y1)-(x2,y2), both corners included.
 int count(uint32_t colour, int x1, int y1, int x2, int y2);
 
+// Points HOME at a directory until it is destroyed, then puts HOME back as
+// it was (or unset).
+class HomeGuard {
+public:
+    void set(const std::string &dir);
+    ~HomeGuard();
+
+private:
+    bool saved = false, had_home = false;
+    std::string old_home;
+};
+
 // Reads a whole file; empty when missing.
 std::string read_file(const std::string &path);
 void write_file(const std::string &path, const std::string &data);
 
-// Shift-JIS text of a UTF-8 literal (the sources are compiled with a
-// Shift-JIS execution character set, so narrow literals already are).
+// The bytes of a UTF-8 literal. Narrow literals are Shift-JIS (the sources
+// are compiled with a Shift-JIS execution character set); transcripts and
+// the layer's diagnostics are UTF-8.
+inline std::string utf8(const char8_t *s) { return reinterpret_cast<const char *>(s); }
+
 }  // namespace vxtest
 
 #include <vector>
