@@ -24,8 +24,14 @@ extern "C" const VxProgramInfo vx_program_info = {
     "\n"
     "Options:\n"
     "  --text              play in the terminal: type commands on standard input\n"
-    "                      (romaji become kana as in the window; {F1} switches the\n"
-    "                      input mode; an empty line answers [Return] prompts)\n"
+    "                      (romaji or kana; {F1} switches the input mode; an empty\n"
+    "                      line answers [Return] prompts)\n"
+    "  --pictures=MODE     how --text draws the pictures on a terminal: auto (the\n"
+    "                      default: asks the terminal), sixel, kitty, blocks (braille\n"
+    "                      text), off\n"
+    "  --plain             with --text, for screen readers: no pictures, status or\n"
+    "                      escape sequences; each reply as one paragraph, and a\n"
+    "                      sentence describing each new picture\n"
     "  --headless          run without a window\n"
     "  --keys FILE         type the keys of the key script FILE (\"-\": standard input);\n"
     "                      needs --headless. The program ends when the script ends.\n"
@@ -37,7 +43,12 @@ extern "C" const VxProgramInfo vx_program_info = {
     "{Tab}, {Escape}, {Delete}, {Up}, {Down}, {Left}, {Right}, {PageUp}, {PageDown},\n"
     "{F1}...{F12} and {C-a}...{C-z} send special keys; a capital letter is typed with\n"
     "Shift; a line ending in {nr} is typed without the final Return; {shot FILE} writes\n"
-    "a screenshot once every earlier key has been handled.\n",
+    "a screenshot once every earlier key has been handled.\n"
+    "\n"
+    "Terminal play: on a terminal, lines are edited as in a shell (arrows, Home,\n"
+    "End, Up and Down for earlier commands, kept in $XDG_STATE_HOME/keldary/history);\n"
+    "Ctrl-C cancels the line, Ctrl-D on an empty line asks whether to quit (a second\n"
+    "Ctrl-D quits), F1 to F4 type {F1} to {F4}. The title shows the place and score.\n",
 };
 
 namespace {
@@ -52,9 +63,11 @@ char program_dir[4096];
 
 void ignore_button(int, int, int) {}
 
-// F2, F3 and F4: the minimap's visibility, corner and style.
-void minimap_key(unsigned key) {
+// F2, F3 and F4: the minimap's visibility, corner and style; the
+// terminal's request to end (Ctrl-D on an empty line): the quit question.
+void function_key(unsigned key) {
     switch (key) {
+    case VX_KEY_CLOSE: ask_quit(); return;
     case 65471: minimap_toggle_shown(); break;
     case 65472: minimap_next_loc(); break;
     case 65473: minimap_toggle_translucent(); break;
@@ -63,6 +76,18 @@ void minimap_key(unsigned key) {
     scene_redraw();
 }
 
+// What a terminal shows besides the picture: the place and the score in
+// its status line, the place's description in place of the picture.
+void tell_terminal() {
+    const area_info *a = area_record(get_cur_area());
+    if (!a) return;
+    int total = 0;
+    int got = score_points(&total);
+    char text[160];
+    std::snprintf(text, sizeof text, "%s　得点 %d/%d", a->name, got, total);
+    vx_set_status_text(text);
+    vx_set_picture_caption(a->description);
+}
 
 }  // namespace
 
@@ -94,6 +119,7 @@ const char *find_program_dir(const char *path) {
 }
 
 void draw_scene_frame() {
+    tell_terminal();
     vx_set_color(255, 255, 255);
     vx_draw_rect(19, 7, 621, 329);
     vx_set_color(0, 0, 0);
@@ -106,7 +132,7 @@ void draw_scene_frame() {
 void game_wire_modules() {
     area_set_table(places_table());
     scene_set_painter(draw_scene_frame);
-    console_set_hooks({execute_command, minimap_key, scene_refresh});
+    console_set_hooks({execute_command, function_key, scene_refresh});
 }
 
 void redraw_screen() {
@@ -120,6 +146,7 @@ void game_init(int argc, char *argv[]) {
     vx_set_font_size(16);
     vx_set_button_press_callback(ignore_button);
     vx_set_font(font_pattern);
+    vx_set_picture_area(19, 7, 603, 323); // the picture frame, outline included
     console_init();
     init_command();
     area_check_ids();

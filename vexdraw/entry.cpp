@@ -2,6 +2,7 @@
 // layer, runs the program's main and closes down.
 #include "headless/host_headless.h"
 #include "host.h"
+#include "term/term.h"
 #include "vx_internal.h"
 
 #include <climits>
@@ -18,6 +19,9 @@ struct Options {
     bool headless = false;
     bool text = false;
     bool trace = false;
+    bool plain = false;
+    int pictures = VX_PICTURES_AUTO;
+    bool pictures_given = false;
     const char *keys = nullptr;
     const char *screenshot = nullptr;
     std::vector<char *> rest;
@@ -41,6 +45,12 @@ Options parse_options(int argc, char *argv[]) {
             o.text = o.headless = true;
         } else if (a == "--headless") {
             o.headless = true;
+        } else if (a == "--plain") {
+            o.plain = true;
+        } else if (a.compare(0, 11, "--pictures=") == 0) {
+            o.pictures = vx_term_picture_mode(a.c_str() + 11);
+            o.pictures_given = true;
+            if (o.pictures < 0) bad_usage(prog, "--pictures takes auto, sixel, kitty, blocks or off");
         } else if (a == "--trace") {
             o.trace = true;
         } else if (a == "--keys") {
@@ -58,6 +68,7 @@ Options parse_options(int argc, char *argv[]) {
     }
     if (o.keys && !o.headless) bad_usage(prog, "--keys needs --headless");
     if (o.keys && o.text) bad_usage(prog, "--text reads the keys from standard input; drop --keys");
+    if ((o.plain || o.pictures_given) && !o.text) bad_usage(prog, "--plain and --pictures go with --text");
     return o;
 }
 
@@ -80,7 +91,7 @@ int main(int argc, char *argv[]) {
     Options o = parse_options(argc, argv);
     const char *prog = argc > 0 ? argv[0] : vx_program_info.name;
 
-    std::FILE *keys = o.text ? stdin : nullptr;
+    std::FILE *keys = nullptr;
     if (o.keys) {
         keys = std::strcmp(o.keys, "-") == 0 ? stdin : std::fopen(o.keys, "r");
         if (!keys) {
@@ -93,7 +104,7 @@ int main(int argc, char *argv[]) {
     vxi_set_host(o.headless ? vx_headless_host() : vx_sdl_host());
     vxi_set_trace(o.trace ? 1 : 0);
     if (o.headless) vx_headless_set_keys(keys);
-    vx_headless_set_text_mode(o.text ? 1 : 0);
+    if (o.text) vx_term_start(o.pictures, o.plain ? 1 : 0);
     if (o.screenshot) vxi_set_final_screenshot(o.screenshot);
 
     std::string exe = executable_path(prog);
@@ -103,6 +114,7 @@ int main(int argc, char *argv[]) {
         command_line += argv[i];
     }
     if (vxi_layer_startup(exe.c_str(), command_line.c_str()) != 0) {
+        vx_term_stop();
         std::fprintf(stderr, "%s: cannot open the window\n", prog);
         return 1;
     }
@@ -115,6 +127,7 @@ int main(int argc, char *argv[]) {
     vx_program_main(static_cast<int>(args.size()) - 1, args.data());
 
     vxi_layer_shutdown();
+    vx_term_stop();
     if (keys && keys != stdin) std::fclose(keys);
     return 0;
 }

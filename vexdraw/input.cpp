@@ -178,6 +178,12 @@ void vxi_host_key_up(int k, VxModifiers held) {
     if (keysym != 0) enqueue(keysym, 0);
 }
 
+void vxi_host_keysym(unsigned keysym) {
+    if (keysym == 0) return;
+    enqueue(keysym, 1);
+    enqueue(keysym, 0);
+}
+
 void vxi_host_button(int x, int y, int button, int down) {
     PendingButton &slot = down ? pending_press : pending_release;
     slot = PendingButton{x, y, button, 1};

@@ -128,6 +128,35 @@ int vx_transcript(const char *text);
  * none). */
 int vx_set_prompt_callback(const char *(*callback)(void));
 
+/* ---- What the program tells a terminal about its screen ---- */
+
+/* Keysyms beyond the keyboard's own: a character typed through an input
+ * method arrives as VX_KEY_UNICODE + its code point (as in X11); the player
+ * asking to end the program (Ctrl-D on an empty terminal line) arrives as
+ * VX_KEY_CLOSE (XF86Close). */
+#define VX_KEY_UNICODE 0x01000000u
+#define VX_KEY_CLOSE 0x1008FF56u
+
+/* The Shift-JIS text a keysym types into buf (size bytes, NUL-terminated);
+ * returns its length, 0 when the keysym types no text. */
+int vx_keysym_to_text(unsigned keysym, char *buf, int size);
+
+/* A transcript line that the program broke only to fit its console, after
+ * which it dropped dropped_spaces blanks; plain terminal play joins it with
+ * the next line into one paragraph. Otherwise as vx_transcript. */
+int vx_transcript_wrapped(const char *text, int dropped_spaces);
+
+/* The part of the window that shows the current picture (terminal play
+ * draws it whenever it changes; by default the whole window), and a
+ * sentence that describes it, read out instead of the picture in plain
+ * terminal play. */
+int vx_set_picture_area(int x, int y, int w, int h);
+int vx_set_picture_caption(const char *text);
+
+/* A short status (such as place and score) shown by a host that has a
+ * status line: the terminal's title in terminal play. */
+int vx_set_status_text(const char *text);
+
 /* The program's main, renamed; called by the layer's entry. */
 int vx_program_main(int argc, char *argv[]);
 

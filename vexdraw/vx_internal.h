@@ -83,6 +83,12 @@ void vxi_free_images(void);
  * terminal); an unconvertible character becomes "?". */
 std::string vxi_sjis_to_utf8(const char *sjis);
 std::string vxi_utf8_to_sjis(const char *utf8);
+/* Decodes the UTF-8 character at s (left bytes): its length, or -1 when
+ * the bytes are not UTF-8 (overlong forms and surrogates included). */
+int vxi_utf8_decode(const char *s, size_t left, uint32_t *cp);
+/* Plain terminal play: lines given by vx_transcript_wrapped are joined with
+ * the next one into one paragraph. */
+void vxi_set_plain_transcript(int on);
 
 /* ---- PNG output (png.cpp) ---- */
 int vxi_write_png(const char *path, const VxBitmap *bm);
@@ -112,6 +118,9 @@ void vxi_input_reset(void);          /* empties queue, maps and states */
 void vxi_host_key_down(int k, VxModifiers held);
 void vxi_host_key_up(int k, VxModifiers held);
 void vxi_host_button(int x, int y, int button, int down);
+/* A key that types a keysym no host key sends (an input method's
+ * character, VX_KEY_CLOSE): queues its press and release. */
+void vxi_host_keysym(unsigned keysym);
 int vxi_key_queue_empty(void);
 int vxi_key_queue_pop(unsigned *keysym, int *down);
 int vxi_button_pending(int down, int *x, int *y, int *button); /* takes it */

@@ -52,6 +52,8 @@ void area_perform_move() {
     console_print(a->description);
 }
 
+const area_info *area_record(int ai) { return record(ai); }
+
 void area_print_description(int ai) {
     if (const area_info *a = record(ai)) console_print(a->description);
 }

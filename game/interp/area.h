@@ -27,6 +27,8 @@ void area_check_ids_in(const area_info *table, int count);
 void area_request_move(int ai);
 void area_perform_move();
 void area_print_description(int ai);
+// The record of an area; nullptr for an unknown id.
+const area_info *area_record(int ai);
 int area_call_handler(int ai, int vid, int nid, int *noun_here);
 void area_call_turn_hook(int ai, int counted);
 int area_is_visited(int ai);

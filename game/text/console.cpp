@@ -37,7 +37,7 @@ bool is_one_of(const char *chars, const char *p) {
 // Stores the prefix (the continued text) and [from, to) as the next finished
 // line. The line never exceeds the slot: a longer text (only possible with
 // an over-long continued prefix) is cut at a character boundary.
-void finish_line(const char *from, const char *to) {
+void finish_line(const char *from, const char *to, int wrapped_spaces = -1) {
     char *slot = console_lines[console_head];
     int len = 0;
     // Copies whole characters while they fit in the slot.
@@ -58,7 +58,10 @@ void finish_line(const char *from, const char *to) {
     console_cont_len = 0;
     console_head = (console_head + 1) % CONSOLE_LINES;
     ++finished_count;
-    vx_transcript(slot);
+    if (wrapped_spaces >= 0)
+        vx_transcript_wrapped(slot, wrapped_spaces);
+    else
+        vx_transcript(slot);
 }
 
 }  // namespace
@@ -93,10 +96,11 @@ void console_print(const char *text) {
             // A stretch without any break point is broken before the
             // character that overflowed, never inside one.
             if (brk == seg && console_cont_len == 0) brk = ch;
-            finish_line(seg, brk);
+            const char *next = brk;
+            while (*next == ' ') ++next;
+            finish_line(seg, brk, static_cast<int>(next - brk)); // a wrapped line
             col = 0;
-            seg = brk;
-            while (*seg == ' ') ++seg;
+            seg = next;
             brk = p = seg;
         }
     }

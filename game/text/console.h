@@ -27,7 +27,7 @@ void console_scroll(int delta);
 // ---- Hooks into the program ----
 struct ConsoleHooks {
     void (*execute)(char *line);       // a submitted line, without the prompt
-    void (*function_key)(unsigned key); // F2 and above
+    void (*function_key)(unsigned key); // F2 to F4, and VX_KEY_CLOSE
     void (*redraw_scene)();            // after a Return-wait key
 };
 void console_set_hooks(const ConsoleHooks &hooks);

@@ -97,6 +97,21 @@ void type_key(unsigned key) {
     vx_printf("kana:%s:%d:%d\n", kana, r, k);
 }
 
+// A kana typed through an input method is stored as it stands, after any
+// romaji still pending.
+bool type_kana(unsigned key) {
+    char text[8];
+    int n = vx_keysym_to_text(key, text, sizeof text);
+    if (n < 2 || !vx_sjis_lead(static_cast<unsigned char>(text[0]))) return false;
+    if (input_len >= INPUT_TYPING_LIMIT) return true;
+    std::memcpy(input_line + input_len, text, static_cast<size_t>(n));
+    std::memset(char_kind + input_len, 2, static_cast<size_t>(n));
+    input_len += n;
+    roman_head = input_len;
+    place_cursor();
+    return true;
+}
+
 void backspace() {
     if (input_len <= 1) return;
     --input_len;
@@ -193,11 +208,14 @@ void console_key_handler(unsigned key) {
     case KEY_F2:
     case KEY_F3:
     case KEY_F4:
+    case VX_KEY_CLOSE: // Ctrl-D on an empty terminal line: the program asks
         console_function_key(key);
         break;
     default:
-        if (key > 255) return; // not a key of the command line
-        type_key(key);
+        if (key <= 255)
+            type_key(key);
+        else if (!type_kana(key))
+            return; // not a key of the command line
         break;
     }
     vx_printf("input_len:%d roman_head:%d\n", input_len, roman_head);

@@ -24,14 +24,27 @@ constexpr int row_count(const auto &table) { return sizeof table / sizeof table[
 
 } // namespace
 
-void print_rating(const char *label, const rating_item *rows, int count) {
-    int total = 0, got = 0;
+namespace {
+
+int rating_points(const rating_item *rows, int count, int *total) {
+    int got = 0;
+    *total = 0;
     for (int i = 0; i < count; ++i) {
-        total += rows[i].points;
+        *total += rows[i].points;
         if (flag_test(rows[i].flag) == rows[i].value) got += rows[i].points;
     }
+    return got;
+}
+
+} // namespace
+
+void print_rating(const char *label, const rating_item *rows, int count) {
+    int total = 0;
+    int got = rating_points(rows, count, &total);
     message("%s:%d/%d", label, got, total);
 }
+
+int score_points(int *total) { return rating_points(score_table, row_count(score_table), total); }
 
 void print_score() { print_rating("現在の得点", score_table, row_count(score_table)); }
 

@@ -61,4 +61,5 @@ struct rating_item {
 };
 void print_rating(const char *label, const rating_item *rows, int count);
 void print_score();
+int score_points(int *total);
 void print_mania();

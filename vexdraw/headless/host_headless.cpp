@@ -18,14 +18,7 @@ std::FILE *script_file = nullptr;
 std::string script_text;   // what is left of a script given as text
 size_t script_line_no = 0;
 std::deque<VxScriptEvent> events;
-int text_mode = 0;
-const char *(*prompt_callback)(void) = nullptr;
-
-void show_prompt() {
-    const char *prompt = prompt_callback ? prompt_callback() : ">";
-    if (prompt && *prompt) std::printf("%s ", vxi_sjis_to_utf8(prompt).c_str());
-    std::fflush(stdout);
-}
+VxEventSource event_source = nullptr;
 
 // Reads one line of any length; false at the end of the script.
 bool next_line(std::string &line) {
@@ -47,21 +40,18 @@ bool next_line(std::string &line) {
 bool refill() {
     std::string line;
     while (events.empty()) {
-        if (text_mode) show_prompt();
-        if (!next_line(line)) {
-            if (text_mode) std::printf("\n");
-            return false;
-        }
-        ++script_line_no;
         std::vector<VxScriptEvent> parsed;
-        std::string error;
-        vx_parse_key_script_line(line, parsed, error);
-        if (!error.empty() && text_mode)
-            std::fprintf(stderr, "%s: only letters, digits, blanks, - and {keys} can be typed; "
-                                 "type kana in romaji (ka for か).\n",
-                         vxi_program_name());
-        else if (!error.empty())
-            std::fprintf(stderr, "%s: key script line %zu: %s\n", vxi_program_name(), script_line_no, error.c_str());
+        if (event_source) {
+            if (!event_source(parsed)) return false;
+        } else {
+            if (!next_line(line)) return false;
+            ++script_line_no;
+            std::string error;
+            vx_parse_key_script_line(line, parsed, error);
+            if (!error.empty())
+                std::fprintf(stderr, "%s: key script line %zu: %s\n", vxi_program_name(), script_line_no,
+                             error.c_str());
+        }
         events.insert(events.end(), parsed.begin(), parsed.end());
     }
     return true;
@@ -89,9 +79,9 @@ void invalidate() {}
 // One host event per turn, as a keyboard would deliver them.
 void pump(int) {
     if (!alive) return;
-    // In terminal play the prompt is shown only once every key typed so far
-    // has been handled, so that it is the prompt of the settled game.
-    if (events.empty() && text_mode && !vxi_key_queue_empty()) return;
+    // An event source (terminal play) is asked only once every key typed so
+    // far has been handled, so that its prompt is that of the settled game.
+    if (events.empty() && event_source && !vxi_key_queue_empty()) return;
     if (events.empty() && !refill()) {
         if (vxi_key_queue_empty()) vxi_close_without_question();
         return;
@@ -101,6 +91,8 @@ void pump(int) {
         if (!vxi_key_queue_empty()) return; // earlier keys first
         if (vx_save_screenshot(ev.path.c_str()) != 0)
             std::fprintf(stderr, "%s: cannot write the screenshot %s\n", vxi_program_name(), ev.path.c_str());
+    } else if (ev.kind == VxScriptEvent::KEYSYM) {
+        vxi_host_keysym(static_cast<unsigned>(ev.key));
     } else if (ev.kind == VxScriptEvent::KEY_DOWN) {
         vxi_host_key_down(ev.key, ev.held);
     } else {
@@ -148,12 +140,7 @@ void vx_headless_set_keys(std::FILE *file) {
     events.clear();
 }
 
-void vx_headless_set_text_mode(int on) { text_mode = on; }
-
-int vx_set_prompt_callback(const char *(*callback)(void)) {
-    prompt_callback = callback;
-    return 0;
-}
+void vx_headless_set_event_source(VxEventSource source) { event_source = source; }
 
 void vx_headless_set_keys_text(const std::string &text) {
     script_file = nullptr;

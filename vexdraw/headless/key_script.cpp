@@ -1,5 +1,6 @@
 #include "key_script.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -55,7 +56,38 @@ bool named(const std::string &name, std::vector<VxScriptEvent> &out) {
     return false;
 }
 
+// The keyboard character for a character typed through an input method:
+// full-width letters, digits and signs and the full-width space are typed
+// as their ASCII keys.
+uint32_t keyboard_char(uint32_t cp) {
+    if (cp == 0x3000) return ' ';
+    if (cp >= 0xFF01 && cp <= 0xFF5E) return cp - 0xFEE0;
+    return cp;
+}
+
+bool is_kana(uint32_t cp) {
+    return (cp >= 0x3041 && cp <= 0x3094) || (cp >= 0x309B && cp <= 0x309E) ||
+           (cp >= 0x30A1 && cp <= 0x30F6) || (cp >= 0x30FC && cp <= 0x30FE);
+}
+
+// Types an ASCII character; false when no key sends it.
+bool type_ascii(unsigned c, std::vector<VxScriptEvent> &out) {
+    int key = 0, shifted = 0;
+    if (c >= 0x80 || vxi_key_for_char(c, &key, &shifted) != 0) return false;
+    if (shifted)
+        press_with(out, VK_SHIFT, key);
+    else
+        press(out, key, VxModifiers{});
+    return true;
+}
+
 }  // namespace
+
+bool vx_script_can_type(uint32_t cp) {
+    int key = 0, shifted = 0;
+    cp = keyboard_char(cp);
+    return cp < 0x80 ? vxi_key_for_char(cp, &key, &shifted) == 0 : is_kana(cp);
+}
 
 void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent> &out,
                               std::string &error) {
@@ -87,15 +119,26 @@ void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent
                 }
             }
         }
-        int key = 0, shifted = 0;
-        if (c >= 0x80 || vxi_key_for_char(c, &key, &shifted) != 0) {
-            error += "no key types the byte " + std::to_string(c) + "; ";
+        if (c < 0x80) {
+            if (!type_ascii(c, out)) error += "no key types the byte " + std::to_string(c) + "; ";
             continue;
         }
-        if (shifted)
-            press_with(out, VK_SHIFT, key);
-        else
-            press(out, key, VxModifiers{});
+        // A character typed through an input method.
+        uint32_t cp = 0;
+        int n = vxi_utf8_decode(text.data() + i, text.size() - i, &cp);
+        if (n < 0) {
+            error += "the byte " + std::to_string(c) + " is not UTF-8; ";
+            continue;
+        }
+        i += static_cast<size_t>(n) - 1;
+        uint32_t k = keyboard_char(cp);
+        if (k < 0x80 ? !type_ascii(k, out) : !is_kana(k)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+            error += std::string("no key types ") + code + "; ";
+        } else if (k >= 0x80) {
+            out.push_back({VxScriptEvent::KEYSYM, static_cast<int>(VX_KEY_UNICODE | k), VxModifiers{}, {}});
+        }
     }
     if (final_return) press(out, VK_RETURN, VxModifiers{});
 }

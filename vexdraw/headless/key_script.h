@@ -3,6 +3,8 @@
 //   {Return} {BackSpace} {Tab} {Escape} {Delete} {Up} {Down} {Left} {Right}
 //   {PageUp} {PageDown} {F1} ... {F12} {C-a} ... {C-z}   special keys
 //   a capital letter                                       typed with Shift
+//   kana (UTF-8), full-width letters and space             typed as an input
+//                                                          method types them
 //   {nr} at the end of a line                              no final Return
 //   {shot FILE}                                            screenshot once every
 //                                                          earlier key is handled
@@ -15,11 +17,14 @@
 #include <vector>
 
 struct VxScriptEvent {
-    enum Kind { KEY_DOWN, KEY_UP, SHOT } kind;
-    int key;           // host key code
+    enum Kind { KEY_DOWN, KEY_UP, SHOT, KEYSYM } kind;
+    int key;           // host key code; KEYSYM: the keysym typed (press and release)
     VxModifiers held;  // modifiers held after the event
     std::string path;  // SHOT only
 };
+
+// Whether a key types the character cp (ASCII, kana, full-width forms).
+bool vx_script_can_type(uint32_t cp);
 
 // Appends the events of one script line (without its line end). Problems
 // (an unknown {name}, a character no key sends) are described in error,
