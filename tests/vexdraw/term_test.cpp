@@ -90,7 +90,9 @@ TEST(TermInput, KeysymsTypeTheirShiftJisText) {
 
 TEST(TermQuery, RepliesAndHintsChooseThePictures) {
     bool complete = false;
-    VxtTermReply r = vxt_parse_reply("\x1b[6;20;10t\x1b[?63;1;2;4;6c", &complete);
+    std::string typed;
+    VxtTermReply r = vxt_parse_reply("lo\x1b[6;20;10t\x1b[?63;1;2;4;6cok\x1b[A", &complete, &typed);
+    EXPECT_EQ(typed, "look\x1b[A"); // keys typed meanwhile stay keys
     EXPECT_TRUE(complete);
     EXPECT_TRUE(r.answered);
     EXPECT_TRUE(r.sixel);
@@ -98,16 +100,16 @@ TEST(TermQuery, RepliesAndHintsChooseThePictures) {
     EXPECT_EQ(r.cell_h, 20);
     EXPECT_EQ(vxt_choose_mode(r, "xterm", nullptr), VX_PICTURES_SIXEL);
 
-    r = vxt_parse_reply("\x1b_Gi=31;OK\x1b\\\x1b[?62;22c", &complete);
+    r = vxt_parse_reply("\x1b_Gi=31;OK\x1b\\\x1b[?62;22c", &complete, nullptr);
     EXPECT_TRUE(r.kitty);
     EXPECT_FALSE(r.sixel); // 22 is colour text, not 4
     EXPECT_EQ(vxt_choose_mode(r, "xterm-kitty", nullptr), VX_PICTURES_KITTY);
 
     // "4" as the device class, an error from kitty, half an answer.
-    r = vxt_parse_reply("\x1b_Gi=31;EINVAL\x1b\\\x1b[?4;1c", &complete);
+    r = vxt_parse_reply("\x1b_Gi=31;EINVAL\x1b\\\x1b[?4;1c", &complete, nullptr);
     EXPECT_FALSE(r.kitty);
     EXPECT_FALSE(r.sixel);
-    vxt_parse_reply("\x1b[?62;4", &complete);
+    vxt_parse_reply("\x1b[?62;4", &complete, nullptr);
     EXPECT_FALSE(complete);
 
     // Without an answer the names decide; an answer outweighs them.

@@ -71,45 +71,52 @@ VxtTermSize vxt_term_size(void) {
     return size;
 }
 
-VxtTermReply vxt_parse_reply(const std::string &bytes, bool *complete) {
+VxtTermReply vxt_parse_reply(const std::string &bytes, bool *complete, std::string *rest) {
     VxtTermReply r;
     if (complete) *complete = false;
-    for (size_t i = 0; i + 2 < bytes.size(); ++i) {
-        if (bytes[i] != '\x1b') continue;
-        if (bytes[i + 1] == '_' && bytes[i + 2] == 'G') {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        size_t end = std::string::npos; // just past an answer that starts at i
+        if (bytes.compare(i, 3, "\x1b_G") == 0) {
             // Kitty graphics: "ESC _ G i=31;OK ESC \".
-            size_t end = bytes.find("\x1b\\", i + 3);
-            if (end == std::string::npos) break;
-            std::string body = bytes.substr(i + 3, end - i - 3);
-            if (body.find(";OK") != std::string::npos) r.kitty = true;
-            i = end;
-        } else if (bytes[i + 1] == '[') {
+            size_t st = bytes.find("\x1b\\", i + 3);
+            if (st != std::string::npos) {
+                if (bytes.substr(i + 3, st - i - 3).find(";OK") != std::string::npos) r.kitty = true;
+                end = st + 2;
+            }
+        } else if (bytes.compare(i, 2, "\x1b[") == 0) {
             size_t j = i + 2;
             while (j < bytes.size() && ((bytes[j] >= '0' && bytes[j] <= '9') || bytes[j] == ';' || bytes[j] == '?'))
                 ++j;
-            if (j >= bytes.size()) break;
             std::string params = bytes.substr(i + 2, j - i - 2);
-            if (bytes[j] == 'c' && !params.empty() && params[0] == '?') {
+            if (j < bytes.size() && bytes[j] == 'c' && !params.empty() && params[0] == '?') {
                 // Device attributes: 4 among them means sixel graphics.
                 std::vector<int> attrs = numbers(params.substr(1));
                 r.answered = true;
                 for (size_t k = 1; k < attrs.size(); ++k)
                     if (attrs[k] == 4) r.sixel = true;
                 if (complete) *complete = true;
-            } else if (bytes[j] == 't') {
+                end = j + 1;
+            } else if (j < bytes.size() && bytes[j] == 't') {
                 std::vector<int> v = numbers(params);
                 if (v.size() == 3 && v[0] == 6 && v[1] > 0 && v[2] > 0 && v[1] < 1000 && v[2] < 1000) {
                     r.cell_h = v[1];
                     r.cell_w = v[2];
+                    end = j + 1;
                 }
             }
-            i = j;
+        }
+        if (end == std::string::npos) {
+            if (rest) *rest += bytes[i];
+            ++i;
+        } else {
+            i = end;
         }
     }
     return r;
 }
 
-VxtTermReply vxt_query_terminal(int timeout_ms) {
+VxtTermReply vxt_query_terminal(int timeout_ms, std::string &typed) {
     termios saved{};
     if (tcgetattr(STDIN_FILENO, &saved) != 0) return VxtTermReply{};
     termios raw = saved;
@@ -133,11 +140,11 @@ VxtTermReply vxt_query_terminal(int timeout_ms) {
             ssize_t got = read(STDIN_FILENO, buf, sizeof buf);
             if (got <= 0) break;
             reply.append(buf, static_cast<size_t>(got));
-            vxt_parse_reply(reply, &complete);
+            vxt_parse_reply(reply, &complete, nullptr);
         }
     }
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-    return vxt_parse_reply(reply, nullptr);
+    return vxt_parse_reply(reply, nullptr, &typed);
 }
 
 int vxt_choose_mode(const VxtTermReply &reply, const char *term, const char *term_program) {

@@ -31,6 +31,8 @@ History *hist = nullptr;
 std::string history_file;
 std::string prompt_text;
 std::deque<wchar_t> pending; // the rest of a known key sequence
+std::string early;           // keys typed before the editor opened
+size_t early_at = 0;
 bool cancelled = false;
 bool overflow = false;
 
@@ -50,7 +52,7 @@ constexpr Binding bindings[] = {
     {"\x1b[1;5D", "ed-prev-word"},    {"\x1b[1;3C", "em-next-word"},   {"\x1b[1;3D", "ed-prev-word"},
     {"\x1bOP", "vx-f1"},              {"\x1bOQ", "vx-f2"},             {"\x1bOR", "vx-f3"},
     {"\x1bOS", "vx-f4"},              {"\x1b[11~", "vx-f1"},           {"\x1b[12~", "vx-f2"},
-    {"\x1b[13~", "vx-f3"},            {"\x1b[14~", "vx-f4"},
+    {"\x1b[13~", "vx-f3"},            {"\x1b[14~", "vx-f4"},            {"^W", "ed-delete-prev-word"},
 };
 
 bool known_sequence(const std::string &seq) {
@@ -103,6 +105,10 @@ void refuse_while_editing(const char *message) {
 // One byte of standard input: 1, 0 at its end, -1 when play must end,
 // -2 when nothing came within timeout_ms (-1: wait without limit).
 int read_byte(unsigned char *b, int timeout_ms = -1) {
+    if (early_at < early.size()) {
+        *b = static_cast<unsigned char>(early[early_at++]);
+        return 1;
+    }
     for (;;) {
         if (vxt_end_requested()) return -1;
         pollfd p{STDIN_FILENO, POLLIN, 0};
@@ -217,7 +223,9 @@ void save_history() {
 
 }  // namespace
 
-bool vxt_editor_open(const std::string &history_path) {
+bool vxt_editor_open(const std::string &history_path, const std::string &typed) {
+    early = typed;
+    early_at = 0;
     // libedit needs a UTF-8 character type to edit kana; the program's own
     // text is converted explicitly and does not depend on it.
     if (!std::setlocale(LC_CTYPE, "") || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)

@@ -347,11 +347,12 @@ void vx_term_start(int pictures, int plain_output) {
         if (pictures == VX_PICTURES_AUTO && dumb) picture_mode = VX_PICTURES_OFF;
         bool graphics = pictures == VX_PICTURES_AUTO || pictures == VX_PICTURES_SIXEL || pictures == VX_PICTURES_KITTY;
         VxtTermReply reply;
-        if (graphics && !dumb && stdin_tty) reply = vxt_query_terminal(QUERY_TIMEOUT_MS);
+        if (graphics && !dumb && stdin_tty) reply = vxt_query_terminal(QUERY_TIMEOUT_MS, input);
         reply_cell_w = reply.cell_w;
         reply_cell_h = reply.cell_h;
         if (picture_mode == VX_PICTURES_AUTO) picture_mode = vxt_choose_mode(reply, term, std::getenv("TERM_PROGRAM"));
-        if (stdin_tty) editor = vxt_editor_open(history_path());
+        if (stdin_tty) editor = vxt_editor_open(history_path(), input);
+        if (editor) input.clear(); // the editor reads what was typed during the query
         if (status_line) put("\x1b[22;2t"); // keep the terminal's own title
     }
     vx_headless_set_event_source(next_events);

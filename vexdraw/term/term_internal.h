@@ -41,24 +41,26 @@ struct VxtTermSize {
 VxtTermSize vxt_term_size(void);
 // What a terminal answered to the device-attributes, kitty graphics and
 // cell-size queries within timeout_ms. Needs standard input and output to
-// be the terminal.
+// be the terminal. What the player typed meanwhile is left in typed.
 struct VxtTermReply {
     bool answered = false;  // the device attributes came back
     bool sixel = false;
     bool kitty = false;
     int cell_w = 0, cell_h = 0;
 };
-VxtTermReply vxt_query_terminal(int timeout_ms);
-// Reads the answers out of the bytes a terminal sent (tests).
-VxtTermReply vxt_parse_reply(const std::string &bytes, bool *complete);
+VxtTermReply vxt_query_terminal(int timeout_ms, std::string &typed);
+// Reads the answers out of the bytes a terminal sent; complete: the device
+// attributes came; rest: the bytes that belong to no answer.
+VxtTermReply vxt_parse_reply(const std::string &bytes, bool *complete, std::string *rest);
 // The picture mode for auto from a reply and the TERM / TERM_PROGRAM hints.
 int vxt_choose_mode(const VxtTermReply &reply, const char *term, const char *term_program);
 
 // ---- Line editor (line_editor.cpp) ----
 enum VxtRead { VXT_LINE, VXT_CANCELLED, VXT_CLOSE, VXT_END };
 // Opens the editor on standard input and output; history_path ("" for
-// none) holds the whole-line history between sessions.
-bool vxt_editor_open(const std::string &history_path);
+// none) holds the whole-line history between sessions; typed: keys typed
+// before, read first.
+bool vxt_editor_open(const std::string &history_path, const std::string &typed);
 // Reads one line (UTF-8, without its line end). too_long: more was typed
 // than a line holds, and the rest was dropped.
 VxtRead vxt_editor_read(const std::string &prompt, std::string &line, bool &too_long);
