@@ -97,13 +97,14 @@ void type_key(unsigned key) {
     vx_printf("kana:%s:%d:%d\n", kana, r, k);
 }
 
-// A kana typed through an input method is stored as it stands, after any
-// romaji still pending.
+// A kana typed through an input method is stored as it stands; romaji
+// still pending before it stays as typed (a lone n becomes ん).
 bool type_kana(unsigned key) {
     char text[8];
     int n = vx_keysym_to_text(key, text, sizeof text);
     if (n < 2 || !vx_sjis_lead(static_cast<unsigned char>(text[0]))) return false;
     if (input_len >= INPUT_TYPING_LIMIT) return true;
+    settle_lone_n();
     std::memcpy(input_line + input_len, text, static_cast<size_t>(n));
     std::memset(char_kind + input_len, 2, static_cast<size_t>(n));
     input_len += n;

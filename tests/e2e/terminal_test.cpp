@@ -103,11 +103,14 @@ TEST(Terminal, BadInputIsRefusedAndNothingRuns) {
     s.type("\x16\x1b" "hajimeru\r"); // Ctrl-V types a raw Escape into the line
     EXPECT_TRUE(s.wait_for(utf8(u8"エスケープシーケンスは入力できない。"))) << s.since_mark();
     s.type(std::string("\0\0", 2) + "\r"); // NUL bytes: nothing to do
+    // Late answers to the terminal queries are no keys: dropped silently.
+    s.type("\x1b[?62;4c\x1b_Gi=31;OK\x1b\\\x1b[6;20;10t");
     // Nothing of the above ran, and the game still answers.
     s.type("hajimeru\r");
     EXPECT_TRUE(s.wait_for(utf8(u8"あなたは屋敷の敷地に踏み込んだところだ。"))) << s.since_mark();
     EXPECT_EQ(s.output().find(utf8(u8"という動詞は使えない")), std::string::npos) << s.output();
     EXPECT_EQ(count(s.output(), utf8(u8"あなたは屋敷の敷地に踏み込んだところだ。")), 1u);
+    EXPECT_EQ(count(s.output(), utf8(u8"エスケープシーケンスは入力できない。")), 4u); // F5, Escape, two NULs
     s.type("\x04\x04");
     EXPECT_EQ(s.wait_exit(), 0);
 

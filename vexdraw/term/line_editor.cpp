@@ -25,6 +25,7 @@ constexpr int HISTORY_SIZE = 500;
 constexpr size_t SEQUENCE_MAX = 64; // bytes of one escape sequence read at most
 constexpr size_t EDIT_CHARS_MAX = 1000;
 constexpr int CHAR_REST_MS = 100; // the wait for the rest of a UTF-8 character
+constexpr size_t REPORT_MAX = 4096; // bytes of a terminal's answer string
 
 EditLine *el = nullptr;
 History *hist = nullptr;
@@ -147,6 +148,22 @@ int next_char(EditLine *, wchar_t *out) {
         if (b == 0x1B) {
             unsigned char c;
             if ((r = read_byte(&c)) <= 0) return r;
+            if (c == '_') {
+                // A late answer to the kitty graphics query (up to ST): no key.
+                if ((r = read_byte(&b)) <= 0) return r;
+                if (b != 'G') { // Alt with _ and a key
+                    pending.push_back(c);
+                    pending.push_back(b);
+                    *out = 0x1B;
+                    return 1;
+                }
+                unsigned char prev = 0;
+                for (size_t n = 0; n < REPORT_MAX; ++n, prev = b) {
+                    if ((r = read_byte(&b)) <= 0) return r;
+                    if (b == 7 || (prev == 0x1B && b == '\\')) break;
+                }
+                continue;
+            }
             if (c != '[' && c != 'O') { // Escape, or Alt with a key
                 pending.push_back(c);
                 *out = 0x1B;
@@ -159,7 +176,10 @@ int next_char(EditLine *, wchar_t *out) {
                 seq += static_cast<char>(b);
             } while (c == '[' && (b < 0x40 || b > 0x7E) && seq.size() < SEQUENCE_MAX);
             if (!known_sequence(seq)) {
-                refuse_while_editing(vxt_msg_control);
+                // Late answers to the terminal queries (device attributes,
+                // cell size, cursor position) are dropped without a word.
+                bool report = seq[2] == '?' || seq.back() == 't' || seq.back() == 'R';
+                if (!report) refuse_while_editing(vxt_msg_control);
                 continue;
             }
             for (size_t i = 1; i < seq.size(); ++i) pending.push_back(static_cast<unsigned char>(seq[i]));
