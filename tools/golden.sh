@@ -28,3 +28,15 @@ for name in ground_floor full_game; do
         echo "golden: tests/e2e/$name.transcript rewritten (review it with git diff)"
     fi
 done
+
+# Terminal play of the whole game from a pipe: prompts and transcript.
+rm -rf "$dir/run"
+mkdir "$dir/run"
+cp "$exe" "$dir/run/keldary"
+HOME="$dir/run" "$dir/run/keldary" --text < "$root/tests/e2e/full_game.keys" > "$dir/out.txt"
+if cmp -s "$dir/out.txt" "$root/tests/e2e/full_game.text"; then
+    echo "golden: tests/e2e/full_game.text unchanged"
+else
+    cp "$dir/out.txt" "$root/tests/e2e/full_game.text"
+    echo "golden: tests/e2e/full_game.text rewritten (review it with git diff)"
+fi

@@ -2,6 +2,7 @@
 // the line editor, kana typed through an input method, refusals, pictures
 // drawn as sixel, kitty or braille, and the plain and piped forms.
 #include "e2e_support.h"
+#include "line_diff.h"
 #include "pty_session.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using e2e::install;
-using e2e::utf8;
+using vxtest::utf8;
 using vxtest::PtySession;
 
 // The environment of a terminal session in dir; the history goes to dir/state.
@@ -227,14 +228,15 @@ TEST(Terminal, PicturesFollowWhatTheTerminalAnswers) {
 
 TEST(Terminal, PipedTranscriptOfTheFullGameIsUnchanged) {
     std::string dir = install("e2e-term-piped");
-    std::string keys = std::string(KELDARY_E2E_DIR) + "/full_game.keys";
-    std::string golden = vxtest::read_file(std::string(KELDARY_E2E_DIR) + "/full_game.text");
+    std::string keys = e2e::e2e_file("full_game.keys");
+    std::string golden = vxtest::read_file(e2e::e2e_file("full_game.text")); // make golden records it
     ASSERT_FALSE(golden.empty());
     for (const char *args : {"", "--pictures=sixel"}) {
         ASSERT_EQ(vxtest::run("HOME=" + dir + " TERM=xterm " + dir + "/keldary --text " + args + " < " + keys +
                               " > " + dir + "/out.txt 2> " + dir + "/err.txt"),
                   0);
-        EXPECT_TRUE(vxtest::read_file(dir + "/out.txt") == golden) << args;
+        std::string out = vxtest::read_file(dir + "/out.txt");
+        if (out != golden) ADD_FAILURE() << args << " (- recorded, + now)\n" << vxtest::line_diff(golden, out);
         EXPECT_EQ(vxtest::read_file(dir + "/err.txt"), "");
     }
 }
@@ -269,7 +271,7 @@ TEST(Terminal, PlainPlayJoinsParagraphsAndDescribesPictures) {
 
 TEST(Terminal, EndsCleanlyOnSignalsAndAClosedOutput) {
     std::string dir = install("e2e-term-end");
-    std::string keys = std::string(KELDARY_E2E_DIR) + "/full_game.keys";
+    std::string keys = e2e::e2e_file("full_game.keys");
     // A reader that stops early: the program ends without being killed.
     EXPECT_EQ(vxtest::run("bash -c 'HOME=" + dir + " " + dir + "/keldary --text < " + keys +
                           " | head -c 100 > /dev/null; exit ${PIPESTATUS[0]}'"),
