@@ -6,6 +6,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "headless/key_script.h"
 #include "input_mode.h"
 #include "main.h"
@@ -45,7 +46,7 @@ void new_game_in(int area) {
     start_new_game();
     area_perform_move();
     set_cur_area(area);
-    flag_set(FLAG_VISITED_BASE + area);
+    flag_set(F_VISITED_BASE + area);
 }
 
 // The host key events of a script line, grouped key by key (a key ends

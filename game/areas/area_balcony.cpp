@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,21 +16,19 @@
 
 namespace {
 
-constexpr int FLAG_DOOR_MUSIC_ROOM = 191;
-
 void look() {
     area_print_description(ai_balcony);
     message("目の前には暗い海が広がり、左右には切り立った崖が続いている。崖に打ち寄せる波の音が聞こえる。");
     message("バルコニーの下には%nlが見える。", ni_garden);
     message("背後には扉%nwがある。", ni_back_door);
-    if (flag_test(FLAG_DOOR_MUSIC_ROOM)) message("背後の扉の向こうは音楽室だ。");
+    if (flag_test(F_DOOR_MUSIC_ROOM_BALCONY)) message("背後の扉の向こうは音楽室だ。");
 }
 
 int move(int vid) {
     switch (vid) {
     case vi_backward:
     case vi_exit:
-        door_move(ai_music_room, FLAG_DOOR_MUSIC_ROOM);
+        door_move(ai_music_room, F_DOOR_MUSIC_ROOM_BALCONY);
         return 1;
     case vi_look:
         look();

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,13 +16,10 @@
 
 namespace {
 
-constexpr int FLAG_CIRCLE_CHARGED = 128; // incense burnt on the secret room's altar
-constexpr int FLAG_MACHINE_RUNNING = 157;
-
 void look() {
     area_print_description(ai_balcony_down);
     message("庭のあちこちに石のようなものが埋め込まれている。");
-    if (flag_test(FLAG_CIRCLE_CHARGED)) message("石を結ぶようにして、巨大な魔法陣が浮かび上がっている。");
+    if (flag_test(F_CIRCLE_CHARGED)) message("石を結ぶようにして、巨大な魔法陣が浮かび上がっている。");
     message("庭の真ん中には%nlが一台停まっていて、荷台には%nlが積まれている。", ni_car, ni_drum);
 }
 
@@ -76,7 +74,7 @@ int area_balcony_down_handler(int vid, int nid, int *noun_here) {
         }
         return far_thing(vid, "芝生に半ば埋もれた平たい石だ。何か印が刻まれているようだが、ここからではよく見えない。");
     case ni_magic_circle:
-        if (flag_test_not(FLAG_CIRCLE_CHARGED)) {
+        if (flag_test_not(F_CIRCLE_CHARGED)) {
             *noun_here = 0;
             return 0;
         }
@@ -245,7 +243,7 @@ void draw_rail() {
 void area_balcony_down_draw() {
     draw_boundary();
     draw_lawn();
-    if (flag_test(FLAG_CIRCLE_CHARGED) && flag_test(FLAG_MACHINE_RUNNING)) draw_circle();
+    if (flag_test(F_CIRCLE_CHARGED) && flag_test(F_MACHINE_RUNNING)) draw_circle();
     draw_stones();
     draw_truck();
     draw_rail();

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,31 +16,23 @@
 
 namespace {
 
-constexpr int F_DRAINED = 36;      // the plug chain pulled, the tub empty
-constexpr int F_MESSAGE_READ = 37; // the writing behind the mirror read
-constexpr int F_MIRROR = 38;       // mirror taken off the wall
-constexpr int F_GLASSES = 39;      // glasses taken
-constexpr int F_DUCK = 40;         // duck taken
-constexpr int F_TOILET = 41;       // the toilet used (a mania point)
-constexpr int F_DOOR = 171;        // door to the corridor known
-
 void look_room() {
     area_print_description(ai_bathroom);
-    if (flag_test_not(F_DRAINED)) {
+    if (flag_test_not(F_BATH_DRAINED)) {
         message("左手の壁際には猫足の%nlがあり、濁った%nlがなみなみと張られている。水面には%nlが浮かんでいる。",
                 ni_bathtub, ni_water, ni_duck);
         message("浴槽の縁からは%nlが垂れ下がっている。", ni_chain);
     } else {
         message("左手の壁際には%nlがある。水はすっかり抜けている。", ni_bathtub);
-        if (flag_test_not(F_DUCK)) message("浴槽の底に%nlが転がっている。", ni_duck);
-        if (flag_test_not(F_GLASSES)) message("浴槽の底に%nlが落ちている。", ni_glasses);
+        if (flag_test_not(F_DUCK_TAKEN)) message("浴槽の底に%nlが転がっている。", ni_duck);
+        if (flag_test_not(F_GLASSES_TAKEN)) message("浴槽の底に%nlが落ちている。", ni_glasses);
     }
     message("右手には%nlと%nlがある。", ni_toilet, ni_washstand);
-    if (flag_test_not(F_MIRROR))
+    if (flag_test_not(F_MIRROR_TAKEN))
         message("洗面台の上の壁には、小さな%nlがねじで留められている。", ni_mirror);
     else
         message("洗面台の上の壁%nwには、鏡の外れた跡になにか書き殴られている。", ni_wall);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_1F_FR_BATHROOM))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -47,7 +40,7 @@ void look_room() {
 
 // Reaching into the foul water is fatal while the tub is full.
 int touch_water(int vid) {
-    if (flag_test_not(F_DRAINED) && (vid == vi_get || vid == vi_touch)) {
+    if (flag_test_not(F_BATH_DRAINED) && (vid == vi_get || vid == vi_touch)) {
         die_by_water();
         return 1;
     }
@@ -55,12 +48,12 @@ int touch_water(int vid) {
 }
 
 void take_off_mirror() {
-    if (flag_test(F_MIRROR)) {
+    if (flag_test(F_MIRROR_TAKEN)) {
         message("もう外すものはない");
         return;
     }
     message("ねじ回しでねじを外した。");
-    take_item(ni_mirror, F_MIRROR);
+    take_item(ni_mirror, F_MIRROR_TAKEN);
 }
 
 }  // namespace
@@ -70,7 +63,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_fr, F_DOOR, look_room);
+        return leave_or_look(vid, ai_corridor_1f_fr, F_DOOR_CORRIDOR_1F_FR_BATHROOM, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -81,21 +74,21 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
 
     case ni_bathtub:
         if (vid == vi_look) {
-            if (flag_test_not(F_DRAINED))
+            if (flag_test_not(F_BATH_DRAINED))
                 message("古風な猫足の浴槽だ。おぞましい色の水が縁まで張られていて、底は見えない。");
             else
                 message("古風な猫足の浴槽だ。水が抜けて、底に溜まった汚れがこびりついている。");
             return 1;
         }
         if (vid == vi_examine) {
-            if (flag_test_not(F_DRAINED))
+            if (flag_test_not(F_BATH_DRAINED))
                 message("浴槽の栓には%nlがつながっていて、縁から外に垂れている。", ni_chain);
             else
                 msg_nothing_special();
             return 1;
         }
         if (vid == vi_enter) {
-            if (flag_test_not(F_DRAINED))
+            if (flag_test_not(F_BATH_DRAINED))
                 message("この水に浸かる気には到底なれない。");
             else
                 message("空の浴槽に入ってみたが、なにも起こらなかった。");
@@ -108,7 +101,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_water:
-        if (flag_test(F_DRAINED)) {
+        if (flag_test(F_BATH_DRAINED)) {
             if (vid == vi_look || vid == vi_examine || vid == vi_get || vid == vi_touch || vid == vi_drink) {
                 message("水はすっかり抜けてしまっている。");
                 return 1;
@@ -131,42 +124,43 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_duck:
-        if (has_item(ni_duck) || flag_test(F_DUCK)) break;
+        if (has_item(ni_duck) || flag_test(F_DUCK_TAKEN)) break;
         if (touch_water(vid)) return 1;
         if (vid == vi_look) {
-            if (flag_test_not(F_DRAINED))
+            if (flag_test_not(F_BATH_DRAINED))
                 message("ゴム製のアヒルの玩具が、濁った水面にぽっかりと浮かんでいる。");
             else
                 describe(ni_duck);
             return 1;
         }
         if (vid == vi_get) {
-            take_item(ni_duck, F_DUCK);
+            take_item(ni_duck, F_DUCK_TAKEN);
             return 1;
         }
         return 0;
 
     case ni_glasses:
         // Under the foul water until the tub is drained.
-        return lying_item(vid, nid, flag_test(F_DRAINED) && flag_test_not(F_GLASSES), F_GLASSES, noun_here);
+        return lying_item(vid, nid, flag_test(F_BATH_DRAINED) && flag_test_not(F_GLASSES_TAKEN), F_GLASSES_TAKEN,
+                          noun_here);
 
     case ni_chain:
         if (vid == vi_look) {
-            if (flag_test_not(F_DRAINED))
+            if (flag_test_not(F_BATH_DRAINED))
                 message("浴槽の栓につながった鎖が、縁から外に垂れ下がっている。");
             else
                 message("栓につながった鎖が、空の浴槽の縁に掛かっている。");
             return 1;
         }
         if (vid == vi_pull || vid == vi_move) {
-            if (flag_test(F_DRAINED)) {
+            if (flag_test(F_BATH_DRAINED)) {
                 message("もう引っ張っても意味がない。");
                 return 1;
             }
             message("鎖を引くと、ぽんと浴槽の栓が外れた。");
             message("ごぼごぼと嫌な音をたてて、おぞましい色の水が排水口に吸い込まれていく。");
             message("さいごにうめき声のような音を残して、浴槽は空になった。");
-            flag_set(F_DRAINED);
+            flag_set(F_BATH_DRAINED);
             return 1;
         }
         if (vid == vi_get) {
@@ -184,7 +178,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_mirror:
-        if (has_item(ni_mirror) || flag_test(F_MIRROR)) break;
+        if (has_item(ni_mirror) || flag_test(F_MIRROR_TAKEN)) break;
         if (vid == vi_look) {
             message("洗面台の上の壁に、四隅をねじで留められた小さな鏡が掛かっている。覗き込んでも、疲れた自分の顔が映るばかりだ。");
             return 1;
@@ -203,7 +197,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_screw:
-        if (flag_test(F_MIRROR)) break;
+        if (flag_test(F_MIRROR_TAKEN)) break;
         if (vid == vi_look || vid == vi_examine) {
             message("鏡の四隅を留めている小さなねじだ。");
             return 1;
@@ -218,14 +212,14 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_wall:
-        if (flag_test_not(F_MIRROR)) return 0;
+        if (flag_test_not(F_MIRROR_TAKEN)) return 0;
         if (vid == vi_look) {
             message("鏡が掛かっていた跡に、細かい文字がびっしりと書き殴られている。");
             return 1;
         }
         if (vid == vi_read || vid == vi_examine) {
             doc_mirror_message();
-            flag_set(F_MESSAGE_READ);
+            flag_set(F_MIRROR_MESSAGE_READ);
             return 1;
         }
         return 0;
@@ -252,9 +246,9 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
             return 1;
         }
         if (vid == vi_use) {
-            if (flag_test_not(F_TOILET)) {
+            if (flag_test_not(F_TOILET_USED)) {
                 message("用を足した。");
-                flag_set(F_TOILET);
+                flag_set(F_TOILET_USED);
             } else {
                 message("また用を足した。");
             }
@@ -322,7 +316,7 @@ void draw_room() {
 }
 
 void draw_mirror_or_marks() {
-    if (flag_test_not(F_MIRROR)) {
+    if (flag_test_not(F_MIRROR_TAKEN)) {
         occlude(mirror_frame);
         outline(mirror_glass);
         vx_draw_line(476, 125, 488, 110);
@@ -383,7 +377,7 @@ void draw_tub() {
     occlude(tub_body);
     occlude_ellipse(145, 232, 120, 26);
     vx_draw_arc(145, 233, 108, 19, 0, 360);
-    if (flag_test_not(F_DRAINED)) {
+    if (flag_test_not(F_BATH_DRAINED)) {
         // The foul water up to the rim, with things floating on it.
         for (int i = 0; i < 4; ++i) vx_draw_arc(70 + i * 42, 238 - (i % 2) * 8, 14, 3, 180, 360);
         vx_draw_arc(160, 243, 10, 2, 180, 360);
@@ -404,12 +398,12 @@ void draw_tub() {
     vx_draw_line(53, 240, 40, 231);
     vx_draw_line(237, 240, 250, 231);
     draw_chain_and_plug();
-    if (flag_test_not(F_DUCK)) {
+    if (flag_test_not(F_DUCK_TAKEN)) {
         occlude_ellipse(185, 240, 11, 5);
         occlude_ellipse(175, 233, 5, 5);
         vx_draw_line(170, 233, 166, 234);
     }
-    if (flag_test_not(F_GLASSES)) {
+    if (flag_test_not(F_GLASSES_TAKEN)) {
         vx_draw_circle(112, 246, 5);
         vx_draw_circle(126, 246, 5);
         vx_draw_line(117, 245, 121, 245);

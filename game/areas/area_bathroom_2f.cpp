@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -17,22 +18,14 @@
 
 namespace {
 
-constexpr int F_GROUND_MIRROR = 38;   // the ground-floor bathroom's mirror taken off its wall
-constexpr int F_MIRROR_PLACED = 143;  // that mirror set where the broken one was
-constexpr int F_GHOST_SHOWING = 144;  // the lady shows in it (until Return)
-constexpr int F_GHOST_GONE = 145;     // she has shown herself and faded
-constexpr int F_WRITING_FOUND = 146;  // the writing under the wallpaper found
-constexpr int F_WRITING_READ = 147;   // the spell fragment read
-constexpr int F_DOOR = 189;           // door to the music room known
-
 void look_room() {
     area_print_description(ai_bathroom_2f);
     message("正面の%nlの下に、猫足の%nlが据えられている。", ni_window, ni_bathtub);
     message("左手には%nlがあり、その上の鏡%nwは粉々に割れている。", ni_washstand, ni_mirror);
     if (flag_test(F_MIRROR_PLACED)) message("割れた鏡のあったあたりに、1階浴室の%nlが置いてある。", ni_mirror);
     message("右手の壁には縦長の窓がある。床には鏡の破片が散らばっている。");
-    if (flag_test(F_WRITING_FOUND)) message("壁紙のはがれた%nlに、文字が書かれている。", ni_wall);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_WALL_WRITING_FOUND)) message("壁紙のはがれた%nlに、文字が書かれている。", ni_wall);
+    if (flag_test(F_DOOR_MUSIC_ROOM_BATHROOM_2F))
         message("背後の扉は音楽室に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -106,7 +99,7 @@ int mirror(int vid, int *noun_here) {
 int wall(int vid) {
     switch (vid) {
     case vi_look:
-        if (flag_test(F_WRITING_FOUND))
+        if (flag_test(F_WALL_WRITING_FOUND))
             message("壁紙のはがれたところに、何か文字が書かれている。");
         else if (flag_test(F_GHOST_GONE))
             message("古びた壁紙が貼られている。鏡の女性が指さしていたのは、このあたりだ。");
@@ -120,17 +113,17 @@ int wall(int vid) {
             msg_nothing_special();
             return 1;
         }
-        flag_set_once(F_WRITING_FOUND,
+        flag_set_once(F_WALL_WRITING_FOUND,
                       "女性が指さしていたあたりの壁紙が浮いている。はがしてみると、その下に文字が書かれていた。",
                       "はがれた壁紙の下に、文字が書かれている。");
         return 1;
     case vi_read:
-        if (flag_test_not(F_WRITING_FOUND)) {
+        if (flag_test_not(F_WALL_WRITING_FOUND)) {
             message("壁には何も書かれていない。");
             return 1;
         }
         doc_spell_fragment();
-        flag_set(F_WRITING_READ);
+        flag_set(F_WALL_WRITING_READ);
         return 1;
     default:
         return 0;
@@ -144,7 +137,7 @@ int area_bathroom_2f_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_music_room, F_DOOR, look_room);
+        return leave_or_look(vid, ai_music_room, F_DOOR_MUSIC_ROOM_BATHROOM_2F, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -283,7 +276,7 @@ void draw_tall_window() {
 
 void draw_back_wall() {
     // The glazed cabinet on the back wall.
-    if (flag_test_not(F_GROUND_MIRROR)) {
+    if (flag_test_not(F_MIRROR_TAKEN)) {
         vx_draw_rect(224, 84, 266, 140);
         draw_panes(228, 88, 262, 136, 2, 3);
         vx_draw_line(220, 142, 270, 142);

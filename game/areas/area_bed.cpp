@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,12 +16,8 @@
 
 namespace {
 
-constexpr int F_DIARY_FOUND = 90; // the mattress turned up, the diary seen
-constexpr int F_DIARY = 91;       // diary taken
-constexpr int F_PLUSH_CAT = 92;   // plush cat taken
-
-bool cat_here() { return flag_test_not(F_PLUSH_CAT) && !has_item(ni_plush_cat); }
-bool diary_here() { return flag_test(F_DIARY_FOUND) && flag_test_not(F_DIARY) && !has_item(ni_diary); }
+bool cat_here() { return flag_test_not(F_PLUSH_CAT_TAKEN) && !has_item(ni_plush_cat); }
+bool diary_here() { return flag_test(F_DIARY_FOUND) && flag_test_not(F_DIARY_TAKEN) && !has_item(ni_diary); }
 
 void look_bunk() {
     area_print_description(ai_bed);
@@ -123,10 +120,10 @@ int area_bed_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_plush_cat:
-        return lying_item(vid, nid, flag_test_not(F_PLUSH_CAT), F_PLUSH_CAT, noun_here);
+        return lying_item(vid, nid, flag_test_not(F_PLUSH_CAT_TAKEN), F_PLUSH_CAT_TAKEN, noun_here);
 
     case ni_diary:
-        return lying_item(vid, nid, flag_test(F_DIARY_FOUND) && flag_test_not(F_DIARY), F_DIARY, noun_here);
+        return lying_item(vid, nid, flag_test(F_DIARY_FOUND) && flag_test_not(F_DIARY_TAKEN), F_DIARY_TAKEN, noun_here);
 
     case ni_ceiling:
         if (vid == vi_look) {
@@ -212,7 +209,7 @@ void draw_mattress_and_pillow() {
         occlude(slats);
         for (int i = 1; i < 5; ++i) vx_draw_line(420 - i * 6, 112 + i * 18, 450 + i * 16, 112 + i * 18);
     }
-    if (flag_test_not(F_DIARY)) draw_diary();
+    if (flag_test_not(F_DIARY_TAKEN)) draw_diary();
     if (!folded) {
         occlude(mattress_top);
         occlude(mattress_front);
@@ -241,7 +238,7 @@ void area_bed_draw() {
     occlude_ellipse(183, 66, 9, 6);
     occlude_ellipse(457, 66, 9, 6);
     draw_mattress_and_pillow();
-    if (flag_test_not(F_PLUSH_CAT)) {
+    if (flag_test_not(F_PLUSH_CAT_TAKEN)) {
         if (flag_test_not(F_DIARY_FOUND))
             draw_cat(430, 190);
         else

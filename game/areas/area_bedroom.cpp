@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,20 +15,15 @@
 
 namespace {
 
-constexpr int F_DRAWER_OPEN = 102; // the chest's drawers pulled out
-constexpr int F_MARBLE_FOUND = 103; // looked under the bed
-constexpr int F_MARBLE = 104;       // marble taken
-constexpr int F_DOOR = 187;         // door to the corridor known
-
-bool marble_lying() { return flag_test(F_MARBLE_FOUND) && flag_test_not(F_MARBLE) && !has_item(ni_marble); }
+bool marble_lying() { return flag_test(F_MARBLE_FOUND) && flag_test_not(F_MARBLE_TAKEN) && !has_item(ni_marble); }
 
 void look_room() {
     area_print_description(ai_bedroom);
     message("部屋の中央には天蓋のない大きな%nlが据えられ、白いシーツが掛けられたままになっている。", ni_bed);
     message("右手の壁際には%nlがあり、左手の壁には背の高い%nlがある。", ni_chest, ni_window);
-    if (flag_test(F_DRAWER_OPEN)) message("箪笥の引き出しは開いたままだ。");
+    if (flag_test(F_BEDROOM_DRAWER_OPEN)) message("箪笥の引き出しは開いたままだ。");
     if (marble_lying()) message("ベッドの下に%nlが転がっている。", ni_marble);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_2F_R_BEDROOM))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -48,21 +44,21 @@ void search_bed() {
 int chest(int vid) {
     switch (vid) {
     case vi_look:
-        if (flag_test(F_DRAWER_OPEN))
+        if (flag_test(F_BEDROOM_DRAWER_OPEN))
             message("胡桃材の重厚な箪笥だ。引き出しはすべて開いているが、中は空っぽだ。");
         else
             message("胡桃材の重厚な箪笥だ。真鍮の取っ手のついた引き出しが三段ある。");
         return 1;
     case vi_open:
     case vi_pull:
-        flag_set_once(F_DRAWER_OPEN, "引き出しを開けた。", "引き出しはもう開いている。");
+        flag_set_once(F_BEDROOM_DRAWER_OPEN, "引き出しを開けた。", "引き出しはもう開いている。");
         return 1;
     case vi_close:
     case vi_push:
-        flag_clear_once(F_DRAWER_OPEN, "引き出しを閉じた。", "引き出しはもう閉まっている。");
+        flag_clear_once(F_BEDROOM_DRAWER_OPEN, "引き出しを閉じた。", "引き出しはもう閉まっている。");
         return 1;
     case vi_examine:
-        if (flag_test(F_DRAWER_OPEN))
+        if (flag_test(F_BEDROOM_DRAWER_OPEN))
             message("引き出しの奥まで探ってみたが、何も入っていない。持ち主の衣類はすべて片づけられてしまったようだ。");
         else
             message("引き出しは閉まっている。");
@@ -105,7 +101,7 @@ int area_bedroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_2f_r, F_DOOR, look_room);
+        return leave_or_look(vid, ai_corridor_2f_r, F_DOOR_CORRIDOR_2F_R_BEDROOM, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -130,7 +126,7 @@ int area_bedroom_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_marble:
-        return lying_item(vid, nid, marble_lying(), F_MARBLE, noun_here);
+        return lying_item(vid, nid, marble_lying(), F_MARBLE_TAKEN, noun_here);
 
     case ni_window:
         if (vid == vi_look) {
@@ -233,7 +229,7 @@ void draw_chest() {
     vx_draw_rect(394, 106, 482, 112);
     vx_draw_line(404, 215, 404, 222);
     vx_draw_line(472, 215, 472, 222);
-    if (flag_test_not(F_DRAWER_OPEN)) {
+    if (flag_test_not(F_BEDROOM_DRAWER_OPEN)) {
         for (int y = 118; y < 208; y += 30) {
             vx_draw_rect(404, y, 472, y + 24);
             vx_draw_line(424, y + 12, 432, y + 12);
@@ -297,5 +293,5 @@ void area_bedroom_draw() {
     draw_bedside_table();
     draw_chest();
     draw_bed();
-    if (flag_test(F_MARBLE_FOUND) && flag_test_not(F_MARBLE)) draw_marble();
+    if (flag_test(F_MARBLE_FOUND) && flag_test_not(F_MARBLE_TAKEN)) draw_marble();
 }

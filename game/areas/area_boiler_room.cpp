@@ -8,6 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -16,39 +17,30 @@
 
 namespace {
 
-constexpr int F_PANEL_OPEN = 152;
-constexpr int F_SMALL_DOOR_OPEN = 153; // the catalyst port
-constexpr int F_ROUND_DOOR_OPEN = 154; // the fuel port
-constexpr int F_CATALYST_IN = 155;     // the chicken bone put in
-constexpr int F_INSULATED = 156;       // the cables insulated with the duck
-constexpr int F_RUNNING = 157;
-constexpr int F_NOTES_READ = 158;
-constexpr int F_DOOR_CELLAR = 193;
-
 void look() {
     area_print_description(ai_boiler_room);
     message("目の前には、見たこともない%nlが据え付けられている。", ni_machine);
-    if (flag_test(F_RUNNING)) message("機械は低い唸りをあげて動いている。");
+    if (flag_test(F_MACHINE_RUNNING)) message("機械は低い唸りをあげて動いている。");
     message("機械の脇の%nlには、何か書いてある。", ni_wall);
     message("背後には、地下室へと続く%nlがある。", ni_door);
 }
 
 void stop_machine() {
     message("機械の動作音が止まった。");
-    flag_clear(F_RUNNING);
+    flag_clear(F_MACHINE_RUNNING);
 }
 
 // Opening a port: lamp is the warning lamp that stops a running machine.
 void open_port(int flag, const char *opened, const char *already, const char *lamp) {
     flag_set_once(flag, opened, already);
-    if (flag_test(F_RUNNING)) {
+    if (flag_test(F_MACHINE_RUNNING)) {
         message(lamp);
         stop_machine();
     }
 }
 
 void press_green() {
-    if (flag_test(F_RUNNING) || flag_test_not(F_INSULATED)) {
+    if (flag_test(F_MACHINE_RUNNING) || flag_test_not(F_CABLES_INSULATED)) {
         msg_nothing_happened();
         return;
     }
@@ -59,7 +51,7 @@ void press_green() {
         message("しかし、「燃料」と書かれたランプが点灯し、すぐに停止してしまった。");
     } else {
         message("");
-        flag_set(F_RUNNING);
+        flag_set(F_MACHINE_RUNNING);
     }
 }
 
@@ -69,7 +61,7 @@ int machine(int vid) {
         describe(ni_machine);
         return 1;
     case vi_examine:
-        message(flag_test(F_RUNNING) ? "機械は低い唸りをあげて動いている。" : "機械は沈黙している。");
+        message(flag_test(F_MACHINE_RUNNING) ? "機械は低い唸りをあげて動いている。" : "機械は沈黙している。");
         message("機械の前面パネル%nwは、一部が開くようになっている。右側には%nlがあり、その上にも%nlがある。",
                 ni_panel, ni_round_door, ni_small_door);
         message("右上には赤色と緑色の大きなボタン%nw%nwがある。", ni_red_button, ni_green_button);
@@ -113,13 +105,13 @@ int cable(int vid, int *noun_here) {
     }
     switch (vid) {
     case vi_look:
-        if (flag_test(F_INSULATED))
+        if (flag_test(F_CABLES_INSULATED))
             message("ケーブルの間に%nlが挟んである。", ni_duck);
         else
             message("ケーブルの一本が垂れ下がり、下の方を走るケーブルと接触している。");
         return 1;
     case vi_examine:
-        if (flag_test(F_INSULATED))
+        if (flag_test(F_CABLES_INSULATED))
             message("ショートしていたケーブルを%nlで絶縁してある。", ni_duck);
         else
             message("接触しているケーブルの被膜が剥がしてある。このまま通電すればショートするだろう。");
@@ -132,7 +124,7 @@ int cable(int vid, int *noun_here) {
 // The duck is within reach while carried or wedged between the cables,
 // and only with the panel open.
 int duck(int vid, int *noun_here) {
-    bool inserted = flag_test(F_INSULATED);
+    bool inserted = flag_test(F_CABLES_INSULATED);
     if (flag_test_not(F_PANEL_OPEN) || !(inserted || has_item(ni_duck))) {
         *noun_here = 0;
         return 0;
@@ -140,7 +132,7 @@ int duck(int vid, int *noun_here) {
     if (!inserted) {
         if (vid != vi_put && vid != vi_use) return 0;
         message("%nnを挟んで、ショートしているケーブルを絶縁した。", ni_duck);
-        flag_set(F_INSULATED);
+        flag_set(F_CABLES_INSULATED);
         remove_item(ni_duck);
         return 1;
     }
@@ -256,7 +248,7 @@ int button(int vid, bool green) {
     case vi_hit:
         if (green)
             press_green();
-        else if (flag_test(F_RUNNING))
+        else if (flag_test(F_MACHINE_RUNNING))
             stop_machine();
         else
             msg_nothing_happened();
@@ -274,7 +266,7 @@ int wall(int vid) {
         return 1;
     case vi_read:
         doc_colonel_notes_full();
-        flag_set(F_NOTES_READ);
+        flag_set(F_BOILER_NOTES_READ);
         return 1;
     default:
         return 0;
@@ -288,7 +280,7 @@ int area_boiler_room_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         if (vid == vi_backward) {
-            door_move(ai_cellar, F_DOOR_CELLAR);
+            door_move(ai_cellar, F_DOOR_CELLAR_BOILER_ROOM);
             return 1;
         }
         if (vid == vi_look) {
@@ -498,7 +490,7 @@ void draw_panel() {
     polyline(cable_hanging);
     vx_draw_line(PX1 + 4, 216, 122, 222);
     vx_draw_line(122, 222, 146, 234);
-    if (flag_test_not(F_INSULATED)) {
+    if (flag_test_not(F_CABLES_INSULATED)) {
         // The bared ends touch: sparks fly.
         for (int i = 0; i < 12; i += 2) {
             const VxPoint &d = round12[i];

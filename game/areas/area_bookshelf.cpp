@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,9 +15,7 @@
 
 namespace {
 
-constexpr int F_PLANE = 121; // origami plane taken
-
-bool plane_here() { return flag_test_not(F_PLANE) && !has_item(ni_origami_plane); }
+bool plane_here() { return flag_test_not(F_PLANE_TAKEN) && !has_item(ni_origami_plane); }
 
 void look_top() {
     area_print_description(ai_bookshelf);
@@ -52,7 +51,7 @@ int area_bookshelf_handler(int vid, int nid, int *noun_here) {
     case ni_invalid:
         return no_noun(vid);
     case ni_origami_plane:
-        return lying_item(vid, nid, plane_here(), F_PLANE, noun_here);
+        return lying_item(vid, nid, plane_here(), F_PLANE_TAKEN, noun_here);
     case ni_bookshelf:
     case ni_left_bookshelf:
         if (vid == vi_look) {
@@ -111,7 +110,7 @@ void area_bookshelf_draw() {
     // Dust on the board, and the books' tops below the front edge.
     for (int x = 40; x < 600; x += 37) vx_draw_line(x, 160 + x % 7 * 12, x + 3, 160 + x % 7 * 12);
     for (int x = 26; x < 614; x += 11) vx_draw_line(x, 286, x, 286 + 12 + x % 3 * 10);
-    if (flag_test_not(F_PLANE)) {
+    if (flag_test_not(F_PLANE_TAKEN)) {
         occlude(plane_far_wing);
         occlude(plane_body);
         occlude(plane_near_wing);

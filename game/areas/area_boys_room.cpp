@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,18 +16,12 @@
 
 namespace {
 
-constexpr int F_LADDER = 83;       // ladder taken from the bunk bed
-constexpr int F_CHEST_MOVED = 84;  // treasure chest pushed aside
-constexpr int F_CHEST_OPEN = 85;   // its lock opened (key) or smashed
-constexpr int F_CHEST_LID = 86;    // lid opened
-constexpr int F_BALL = 87;         // billiard ball taken
-constexpr int F_SLINGSHOT = 88;    // slingshot taken
-constexpr int F_DOOR = 181;        // door to the upper corridor known
-
-bool ladder_in_place() { return flag_test_not(F_LADDER) && !has_item(ni_ladder); }
-bool ball_here() { return flag_test(F_CHEST_LID) && flag_test_not(F_BALL) && !has_item(ni_billiard_ball); }
+bool ladder_in_place() { return flag_test_not(F_BUNK_LADDER_TAKEN) && !has_item(ni_ladder); }
+bool ball_here() {
+    return flag_test(F_CHEST_OPEN) && flag_test_not(F_BILLIARD_BALL_TAKEN) && !has_item(ni_billiard_ball);
+}
 bool slingshot_here() {
-    return flag_test(F_CHEST_MOVED) && flag_test_not(F_SLINGSHOT) && !has_item(ni_slingshot);
+    return flag_test(F_CHEST_MOVED) && flag_test_not(F_SLINGSHOT_TAKEN) && !has_item(ni_slingshot);
 }
 
 void look_room() {
@@ -41,12 +36,12 @@ void look_room() {
         message("床の左手には玩具の%nlが置いてある。", ni_treasure_chest);
     else
         message("床の中ほどに、動かした%nlがある。", ni_treasure_chest);
-    if (flag_test(F_CHEST_LID)) {
+    if (flag_test(F_CHEST_OPEN)) {
         message("宝箱の蓋は開いていて、傍に%nlが転がっている。", ni_box);
         if (ball_here()) message("宝箱の中には%nlが入っている。", ni_billiard_ball);
     }
     if (slingshot_here()) message("宝箱のあった場所に%nlが落ちている。", ni_slingshot);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_2F_C_BOYS_ROOM))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -62,39 +57,39 @@ int no_noun(int vid) {
         area_request_move(ai_bed);
         return 1;
     }
-    return leave_or_look(vid, ai_corridor_2f_c, F_DOOR, look_room);
+    return leave_or_look(vid, ai_corridor_2f_c, F_DOOR_CORRIDOR_2F_C_BOYS_ROOM, look_room);
 }
 
 void unlock_with_key() {
-    if (flag_test(F_CHEST_OPEN)) {
+    if (flag_test(F_CHEST_UNLOCKED)) {
         message("宝箱の鍵はもう開いている。");
         return;
     }
     message("鍵が開いた。");
-    flag_set(F_CHEST_OPEN);
+    flag_set(F_CHEST_UNLOCKED);
     remove_item(ni_wooden_key);
 }
 
 void open_chest() {
-    if (flag_test_not(F_CHEST_OPEN)) {
+    if (flag_test_not(F_CHEST_UNLOCKED)) {
         message("鍵が掛かっている。");
         return;
     }
-    if (flag_test(F_CHEST_LID)) {
+    if (flag_test(F_CHEST_OPEN)) {
         message("宝箱の蓋はもう開いている。");
         return;
     }
     message("宝箱の中から%nlと%nlが出てきた。", ni_box, ni_billiard_ball);
-    flag_set(F_CHEST_LID);
+    flag_set(F_CHEST_OPEN);
 }
 
 int treasure_chest(int vid) {
     switch (vid) {
     case vi_look:
         message("海賊の宝箱を真似た、玩具の箱だ。蓋の正面に小さな鍵穴がある。");
-        if (flag_test_not(F_CHEST_OPEN))
+        if (flag_test_not(F_CHEST_UNLOCKED))
             message("鍵が掛かっている。");
-        else if (flag_test_not(F_CHEST_LID))
+        else if (flag_test_not(F_CHEST_OPEN))
             message("鍵は開いているが、蓋は閉じたままだ。");
         else if (ball_here())
             message("開いた蓋の中に%nlが入っている。", ni_billiard_ball);
@@ -102,7 +97,7 @@ int treasure_chest(int vid) {
             message("蓋は開いていて、中はもう空っぽだ。");
         return 1;
     case vi_examine:
-        if (flag_test_not(F_CHEST_OPEN))
+        if (flag_test_not(F_CHEST_UNLOCKED))
             message("錠前はおもちゃ同然の作りだ。木の鍵で開けるようになっているらしい。");
         else if (flag_test_not(F_CHEST_MOVED))
             message("宝箱の下の床に、何かが挟まっているような跡がある。");
@@ -113,7 +108,7 @@ int treasure_chest(int vid) {
         open_chest();
         return 1;
     case vi_close:
-        if (flag_test(F_CHEST_LID))
+        if (flag_test(F_CHEST_OPEN))
             message("蓋を閉める必要はないだろう。");
         else
             message("蓋はもう閉まっている。");
@@ -121,7 +116,7 @@ int treasure_chest(int vid) {
     case vi_break:
     case vi_hit:
     case vi_kick:
-        flag_set_once(F_CHEST_OPEN, "鍵を叩き壊した。", "もう鍵は壊れている。");
+        flag_set_once(F_CHEST_UNLOCKED, "鍵を叩き壊した。", "もう鍵は壊れている。");
         return 1;
     case vi_move:
     case vi_push:
@@ -164,13 +159,13 @@ int ladder(int vid, int *noun_here) {
     if (has_item(ni_ladder)) {
         if (vid == vi_put || vid == vi_use) {
             put_item(ni_ladder, -1, "%nnを元に戻した。");
-            flag_clear(F_LADDER);
+            flag_clear(F_BUNK_LADDER_TAKEN);
             return 1;
         }
         *noun_here = 0;
         return 0;
     }
-    if (flag_test(F_LADDER)) {
+    if (flag_test(F_BUNK_LADDER_TAKEN)) {
         *noun_here = 0;
         return 0;
     }
@@ -179,7 +174,7 @@ int ladder(int vid, int *noun_here) {
         return 1;
     }
     if (vid == vi_get || vid == vi_remove) {
-        take_item(ni_ladder, F_LADDER);
+        take_item(ni_ladder, F_BUNK_LADDER_TAKEN);
         return 1;
     }
     if (vid == vi_up) return area_call_handler(get_cur_area(), vi_up, ni_invalid, noun_here);
@@ -216,7 +211,7 @@ int area_boys_room_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_box:
-        if (flag_test_not(F_CHEST_LID)) break;
+        if (flag_test_not(F_CHEST_OPEN)) break;
         if (vid == vi_look || vid == vi_examine || vid == vi_open) {
             message("宝箱から出てきた、小さな空き箱だ。中には何も入っていない。");
             return 1;
@@ -228,10 +223,11 @@ int area_boys_room_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_billiard_ball:
-        return lying_item(vid, nid, flag_test(F_CHEST_LID) && flag_test_not(F_BALL), F_BALL, noun_here);
+        return lying_item(vid, nid, flag_test(F_CHEST_OPEN) && flag_test_not(F_BILLIARD_BALL_TAKEN),
+                          F_BILLIARD_BALL_TAKEN, noun_here);
 
     case ni_slingshot:
-        return lying_item(vid, nid, flag_test(F_CHEST_MOVED) && flag_test_not(F_SLINGSHOT), F_SLINGSHOT,
+        return lying_item(vid, nid, flag_test(F_CHEST_MOVED) && flag_test_not(F_SLINGSHOT_TAKEN), F_SLINGSHOT_TAKEN,
                           noun_here);
 
     case ni_bed:
@@ -418,13 +414,13 @@ void draw_toys() {
 
 void draw_chest() {
     int x = flag_test_not(F_CHEST_MOVED) ? CHEST_LEFT_X : CHEST_RIGHT_X;
-    if (flag_test(F_CHEST_LID)) {
+    if (flag_test(F_CHEST_OPEN)) {
         // The lid thrown back, the inside showing and the little box beside it.
         occlude_at(lid_open, x, CHEST_Y);
         vx_draw_line(x + 32, CHEST_Y - 86, x + 32, CHEST_Y - 54);
         vx_draw_line(x + 80, CHEST_Y - 86, x + 80, CHEST_Y - 54);
         occlude_at(chest_inside, x, CHEST_Y);
-        if (flag_test_not(F_BALL)) {
+        if (flag_test_not(F_BILLIARD_BALL_TAKEN)) {
             occlude_circle(x + 50, CHEST_Y - 46, 8);
             vx_draw_circle(x + 50, CHEST_Y - 46, 3);
         }
@@ -438,7 +434,7 @@ void draw_chest() {
         vx_draw_line(bx + 6, CHEST_Y, bx + 6, CHEST_Y - 38);
         for (int y = CHEST_Y - 32; y < CHEST_Y; y += 10) vx_draw_circle(bx + 3, y, 1);
     }
-    if (flag_test_not(F_CHEST_LID)) {
+    if (flag_test_not(F_CHEST_OPEN)) {
         occlude_at(lid_closed, x, CHEST_Y);
         vx_draw_arc(x + 42, CHEST_Y - 38, 42, 26, 0, 180);
         vx_draw_line(x + 19, CHEST_Y - 60, x + 22, CHEST_Y - 38);
@@ -446,13 +442,13 @@ void draw_chest() {
     }
     // The lock plate with its keyhole; smashed once broken open.
     occlude_rect(x + 36, CHEST_Y - 42, x + 48, CHEST_Y - 28);
-    if (flag_test_not(F_CHEST_OPEN)) {
+    if (flag_test_not(F_CHEST_UNLOCKED)) {
         vx_fill_circle(x + 42, CHEST_Y - 37, 2);
         vx_draw_line(x + 42, CHEST_Y - 37, x + 42, CHEST_Y - 32);
     } else {
         vx_draw_line(x + 37, CHEST_Y - 41, x + 47, CHEST_Y - 29);
     }
-    if (flag_test(F_CHEST_LID)) {
+    if (flag_test(F_CHEST_OPEN)) {
         // Beside the chest, on whichever side has room.
         int bx = x == CHEST_LEFT_X ? x + 112 : x - 46;
         occlude_at(small_box_side, bx, CHEST_Y - 18);
@@ -482,7 +478,7 @@ void area_boys_room_draw() {
     draw_poster();
     draw_toys();
     draw_bunk_bed();
-    if (flag_test_not(F_LADDER)) draw_ladder();
-    if (flag_test(F_CHEST_MOVED) && flag_test_not(F_SLINGSHOT)) draw_slingshot();
+    if (flag_test_not(F_BUNK_LADDER_TAKEN)) draw_ladder();
+    if (flag_test(F_CHEST_MOVED) && flag_test_not(F_SLINGSHOT_TAKEN)) draw_slingshot();
     draw_chest();
 }

@@ -4,6 +4,7 @@
 
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -13,11 +14,6 @@
 #include <cmath>
 
 namespace {
-
-// The stages of the ending, read by the cliff's picture.
-constexpr int F_FIRE_PILLAR = 165;
-constexpr int F_HOUSE_BURNS = 166;
-constexpr int F_THE_END = 167;
 
 // The ending: each page waits for Return.
 void ending_clear() { game_clear(); }

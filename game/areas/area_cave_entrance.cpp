@@ -4,17 +4,12 @@
 
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
 #include "area_kit.h"
-
-namespace {
-
-constexpr int F_DRAINED = 162;
-
-}  // namespace
 
 int area_cave_entrance_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
@@ -89,7 +84,7 @@ void draw_temple_inside() {
         occlude(p);
         vx_draw_line((p[0].x + p[1].x) / 2, p[0].y + 6, (p[2].x + p[3].x) / 2 + 3, p[2].y - 4);
     }
-    bool drained = flag_test(F_DRAINED);
+    bool drained = flag_test(F_TEMPLE_DRAINED);
     if (!drained) {
         for (int y = 214, row = 0; y < 300; y += 8 + row * 2, ++row)
             for (int x = 156 + (row % 2) * 16; x < 480; x += 40) vx_draw_line(x, y, x + 12 + row, y);

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,27 +16,24 @@
 
 namespace {
 
-constexpr int F_HATCH = 192;       // the laundry hatch known
-constexpr int F_DOOR_BOILER = 193; // the door to the boiler room known
-
 void look() {
     area_print_description(ai_cellar);
     message("左側には、洗濯室へ上がる%nlがある。正面には小さな%nlがある。", ni_stairs, ni_door);
     message("右側の壁は大きく崩れ、穴が空いている。");
     message("床の上には%nlが落ちている。", ni_shotgun);
-    if (flag_test(F_DOOR_BOILER)) message("正面の扉はボイラー室に通じている。");
+    if (flag_test(F_DOOR_CELLAR_BOILER_ROOM)) message("正面の扉はボイラー室に通じている。");
 }
 
 // Back up into the house, where saving is allowed again.
 void go_up() {
-    flag_clear(FLAG_DANGER);
-    door_move(ai_laundry, F_HATCH);
+    flag_clear(F_DANGER);
+    door_move(ai_laundry, F_DOOR_LAUNDRY_CELLAR);
 }
 
 int move(int vid) {
     switch (vid) {
     case vi_forward:
-        door_move(ai_boiler_room, F_DOOR_BOILER);
+        door_move(ai_boiler_room, F_DOOR_CELLAR_BOILER_ROOM);
         return 1;
     case vi_left:
     case vi_up:

@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -13,8 +14,6 @@
 #include "vexdraw.h"
 
 namespace {
-
-constexpr int F_HAT_TAKEN = 159;
 
 bool hat_lying() { return flag_test_not(F_HAT_TAKEN) && !has_item(ni_hat); }
 

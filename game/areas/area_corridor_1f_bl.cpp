@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,25 +15,20 @@
 
 namespace {
 
-constexpr int FLAG_PHONE_RINGING = 12;
-constexpr int FLAG_PHONE_DEAD = 14;
-constexpr int FLAG_DOOR_LIVING = 176;
-constexpr int FLAG_DOOR_PLAYROOM = 179;
-
 void look() {
     area_print_description(ai_corridor_1f_bl);
     message("廊下はここで突き当たりになっていて、正面に両開きの扉%nwがある。左の壁にも扉%nwがある。",
             ni_front_door, ni_left_door);
-    if (flag_test(FLAG_DOOR_LIVING)) message("正面の扉の向こうは居間になっている。");
-    if (flag_test(FLAG_DOOR_PLAYROOM)) message("左の扉の向こうは遊戯室になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_BL_LIVING)) message("正面の扉の向こうは居間になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_BL_PLAYROOM)) message("左の扉の向こうは遊戯室になっている。");
 }
 
 // The telephone in the living room starts ringing the moment the player
 // first walks in; once it has rung (or been answered) it stays quiet.
 void enter_living() {
-    door_move(ai_living, FLAG_DOOR_LIVING);
-    if (flag_test_not(FLAG_PHONE_RINGING) && flag_test_not(FLAG_PHONE_DEAD)) event_phone_starts();
-    flag_set(FLAG_PHONE_RINGING);
+    door_move(ai_living, F_DOOR_CORRIDOR_1F_BL_LIVING);
+    if (flag_test_not(F_PHONE_RINGING) && flag_test_not(F_PHONE_DEAD)) event_phone_starts();
+    flag_set(F_PHONE_RINGING);
 }
 
 int move(int vid) {
@@ -44,7 +40,7 @@ int move(int vid) {
         area_request_move(ai_corridor_1f_fl);
         return 1;
     case vi_left:
-        door_move(ai_playroom, FLAG_DOOR_PLAYROOM);
+        door_move(ai_playroom, F_DOOR_CORRIDOR_1F_BL_PLAYROOM);
         return 1;
     case vi_look:
         look();

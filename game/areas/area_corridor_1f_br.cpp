@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,15 +15,12 @@
 
 namespace {
 
-constexpr int FLAG_DOOR_KITCHEN = 174;
-constexpr int FLAG_DOOR_LAUNDRY = 175;
-
 void look() {
     area_print_description(ai_corridor_1f_br);
     message("廊下はここで行き止まりだ。左右の壁にそれぞれ扉%nw%nwがある。", ni_left_door, ni_right_door);
     message("突き当たりの壁には小さな窓と、古い戸棚がある。");
-    if (flag_test(FLAG_DOOR_KITCHEN)) message("左の扉の向こうは台所になっている。");
-    if (flag_test(FLAG_DOOR_LAUNDRY)) message("右の扉の向こうは洗濯室になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_BR_KITCHEN)) message("左の扉の向こうは台所になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_BR_LAUNDRY)) message("右の扉の向こうは洗濯室になっている。");
 }
 
 int move(int vid) {
@@ -31,10 +29,10 @@ int move(int vid) {
         area_request_move(ai_corridor_1f_mr);
         return 1;
     case vi_left:
-        door_move(ai_kitchen, FLAG_DOOR_KITCHEN);
+        door_move(ai_kitchen, F_DOOR_CORRIDOR_1F_BR_KITCHEN);
         return 1;
     case vi_right:
-        door_move(ai_laundry, FLAG_DOOR_LAUNDRY);
+        door_move(ai_laundry, F_DOOR_CORRIDOR_1F_BR_LAUNDRY);
         return 1;
     case vi_look:
         look();

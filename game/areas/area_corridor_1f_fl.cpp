@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,16 +15,13 @@
 
 namespace {
 
-constexpr int FLAG_DOOR_HALL = 169;
-constexpr int FLAG_DOOR_GUESTROOM = 177;
-
 void look() {
     area_print_description(ai_corridor_1f_fl);
     message("廊下はまっすぐ奥へと続いている。左の壁には縦長の%nlがあり、右の壁には扉%nwがある。",
             ni_window, ni_right_door);
     message("背後にも扉%nwがある。", ni_back_door);
-    if (flag_test(FLAG_DOOR_GUESTROOM)) message("右の扉の向こうは客室になっている。");
-    if (flag_test(FLAG_DOOR_HALL)) message("背後の扉の向こうは玄関ホールだ。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F)) message("右の扉の向こうは客室になっている。");
+    if (flag_test(F_DOOR_HALL_CORRIDOR_1F_FL)) message("背後の扉の向こうは玄関ホールだ。");
 }
 
 int move(int vid) {
@@ -32,10 +30,10 @@ int move(int vid) {
         area_request_move(ai_corridor_1f_bl);
         return 1;
     case vi_backward:
-        door_move(ai_entrance_hall, FLAG_DOOR_HALL);
+        door_move(ai_entrance_hall, F_DOOR_HALL_CORRIDOR_1F_FL);
         return 1;
     case vi_right:
-        door_move(ai_guestroom_1f, FLAG_DOOR_GUESTROOM);
+        door_move(ai_guestroom_1f, F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F);
         return 1;
     case vi_look:
         look();

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,17 +16,13 @@
 
 namespace {
 
-constexpr int FLAG_RIGHT_UNLOCKED = 149; // the hall's door to this wing
-constexpr int FLAG_DOOR_HALL = 170;
-constexpr int FLAG_DOOR_BATHROOM = 171;
-
 void look() {
     area_print_description(ai_corridor_1f_fr);
     message("廊下は奥へと続いている。左の壁には扉%nwがあり、右の壁には%nlがある。", ni_left_door, ni_window);
     message("突き当たりの%nlには、なにか大きく殴り書きされている。", ni_wall);
     message("背後にも扉%nwがある。", ni_back_door);
-    if (flag_test(FLAG_DOOR_BATHROOM)) message("左の扉の向こうは浴室になっている。");
-    if (flag_test(FLAG_DOOR_HALL)) message("背後の扉の向こうは玄関ホールだ。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_FR_BATHROOM)) message("左の扉の向こうは浴室になっている。");
+    if (flag_test(F_DOOR_HALL_CORRIDOR_1F_FR)) message("背後の扉の向こうは玄関ホールだ。");
 }
 
 int move(int vid) {
@@ -35,14 +32,14 @@ int move(int vid) {
         return 1;
     case vi_backward:
         // The hall's door is locked only from the hall's side.
-        if (flag_test_not(FLAG_RIGHT_UNLOCKED)) {
+        if (flag_test_not(F_UNLOCKED_HALL_CORRIDOR_1F_FR)) {
             msg_handle_unlocks();
-            flag_set(FLAG_RIGHT_UNLOCKED);
+            flag_set(F_UNLOCKED_HALL_CORRIDOR_1F_FR);
         }
-        door_move(ai_entrance_hall, FLAG_DOOR_HALL);
+        door_move(ai_entrance_hall, F_DOOR_HALL_CORRIDOR_1F_FR);
         return 1;
     case vi_left:
-        door_move(ai_bathroom, FLAG_DOOR_BATHROOM);
+        door_move(ai_bathroom, F_DOOR_CORRIDOR_1F_FR_BATHROOM);
         return 1;
     case vi_exit:
         // Only a hint: the common reply follows.

@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,13 +15,11 @@
 
 namespace {
 
-constexpr int FLAG_DOOR_STORAGE = 178;
-
 void look() {
     area_print_description(ai_corridor_1f_mr);
     message("薄暗い廊下が奥へと長く延びている。右の壁に扉%nwがあり、廊下の奥にも左右に扉が見える。",
             ni_right_door);
-    if (flag_test(FLAG_DOOR_STORAGE)) message("右の扉の向こうは物置部屋になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_1F_MR_STORAGE)) message("右の扉の向こうは物置部屋になっている。");
 }
 
 int move(int vid) {
@@ -32,7 +31,7 @@ int move(int vid) {
         area_request_move(ai_corridor_1f_fr);
         return 1;
     case vi_right:
-        door_move(ai_storage, FLAG_DOOR_STORAGE);
+        door_move(ai_storage, F_DOOR_CORRIDOR_1F_MR_STORAGE);
         return 1;
     case vi_look:
         look();

@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,24 +15,21 @@
 
 namespace {
 
-constexpr int FLAG_DOOR_LANDING = 180;
-constexpr int FLAG_DOOR_BOYS_ROOM = 181;
-
 void look() {
     area_print_description(ai_corridor_2f_c);
     message("正面の壁に扉%nwがあり、廊下は左右に延びている。", ni_front_door);
     message("背後には踊り場へ戻る扉%nwがある。", ni_back_door);
-    if (flag_test(FLAG_DOOR_BOYS_ROOM)) message("正面の扉の向こうは子供部屋になっている。");
-    if (flag_test(FLAG_DOOR_LANDING)) message("背後の扉の向こうは階段の踊り場だ。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_C_BOYS_ROOM)) message("正面の扉の向こうは子供部屋になっている。");
+    if (flag_test(F_DOOR_LANDING_CORRIDOR_2F_C)) message("背後の扉の向こうは階段の踊り場だ。");
 }
 
 int move(int vid) {
     switch (vid) {
     case vi_forward:
-        door_move(ai_boys_room, FLAG_DOOR_BOYS_ROOM);
+        door_move(ai_boys_room, F_DOOR_CORRIDOR_2F_C_BOYS_ROOM);
         return 1;
     case vi_backward:
-        door_move(ai_landing, FLAG_DOOR_LANDING);
+        door_move(ai_landing, F_DOOR_LANDING_CORRIDOR_2F_C);
         return 1;
     case vi_left:
         area_request_move(ai_corridor_2f_l);

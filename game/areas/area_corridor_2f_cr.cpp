@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,16 +16,10 @@
 
 namespace {
 
-// The shadow's approach after the necklace is taken: stage 98 is only the
-// scream; from 99 on it is out in the corridor.
-constexpr int FLAG_SHADOW_OUTSIDE = 99;
-constexpr int FLAG_SHADOW_AT_DOOR = 100;
-constexpr int FLAG_SHADOW_INSIDE = 101;
-constexpr int FLAG_DOOR_LADYS_ROOM = 183;
-constexpr int FLAG_DOOR_STUDY = 185;
-
+// The shadow's approach after the necklace is taken: its first stage is
+// only the scream; from the second on it is out in the corridor.
 bool shadow_in_corridor() {
-    return flag_test(FLAG_SHADOW_OUTSIDE) || flag_test(FLAG_SHADOW_AT_DOOR) || flag_test(FLAG_SHADOW_INSIDE);
+    return flag_test(F_SHADOW_OUTSIDE) || flag_test(F_SHADOW_ENTERS) || flag_test(F_SHADOW_HERE);
 }
 
 bool is_movement(int vid) { return vid >= vi_forward && vid <= vi_exit; }
@@ -33,8 +28,8 @@ void look() {
     area_print_description(ai_corridor_2f_cr);
     message("廊下はさらに奥へと続いている。左右の壁にはそれぞれ扉%nw%nwがある。", ni_left_door, ni_right_door);
     message("奥の左右の壁にも扉が見え、突き当たりには%nlがある。", ni_window);
-    if (flag_test(FLAG_DOOR_LADYS_ROOM)) message("左の扉の向こうは婦人部屋になっている。");
-    if (flag_test(FLAG_DOOR_STUDY)) message("右の扉の向こうは書斎になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM)) message("左の扉の向こうは婦人部屋になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_CR_STUDY)) message("右の扉の向こうは書斎になっている。");
     if (shadow_in_corridor()) message("廊下の空気が異様に冷たい。何者かがすぐそばにいる気配がする。");
 }
 
@@ -50,10 +45,10 @@ int move(int vid) {
         area_request_move(ai_corridor_2f_c);
         return 1;
     case vi_left:
-        door_move(ai_ladys_room, FLAG_DOOR_LADYS_ROOM);
+        door_move(ai_ladys_room, F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM);
         return 1;
     case vi_right:
-        door_move(ai_study, FLAG_DOOR_STUDY);
+        door_move(ai_study, F_DOOR_CORRIDOR_2F_CR_STUDY);
         return 1;
     case vi_look:
         look();

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,11 +15,6 @@
 #include "vexdraw.h"
 
 namespace {
-
-constexpr int FLAG_MUSIC_UNLOCKED = 151; // unlocked from the music room's side
-constexpr int FLAG_DOOR_GIRLS_ROOM = 182;
-constexpr int FLAG_DOOR_GUESTROOM = 184;
-constexpr int FLAG_DOOR_MUSIC_ROOM = 188;
 
 bool is_key(int nid) {
     return nid == ni_brass_key || nid == ni_wooden_key || nid == ni_bronze_key || nid == ni_steel_key ||
@@ -29,28 +25,28 @@ void look() {
     area_print_description(ai_corridor_2f_l);
     message("廊下の突き当たりに扉%nwがあり、左右の壁にもそれぞれ扉%nw%nwがある。", ni_front_door, ni_left_door,
             ni_right_door);
-    if (flag_test(FLAG_DOOR_MUSIC_ROOM)) message("正面の扉の向こうは音楽室になっている。");
-    if (flag_test(FLAG_DOOR_GUESTROOM)) message("左の扉の向こうは客室になっている。");
-    if (flag_test(FLAG_DOOR_GIRLS_ROOM)) message("右の扉の向こうは子供部屋になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM)) message("正面の扉の向こうは音楽室になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F)) message("左の扉の向こうは客室になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM)) message("右の扉の向こうは子供部屋になっている。");
     message("背後へ戻れば、廊下の中央に出る。");
 }
 
 int move(int vid) {
     switch (vid) {
     case vi_forward:
-        if (flag_test_not(FLAG_MUSIC_UNLOCKED))
+        if (flag_test_not(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM))
             msg_door_locked();
         else
-            door_move(ai_music_room, FLAG_DOOR_MUSIC_ROOM);
+            door_move(ai_music_room, F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM);
         return 1;
     case vi_backward:
         area_request_move(ai_corridor_2f_c);
         return 1;
     case vi_left:
-        door_move(ai_guestroom_2f, FLAG_DOOR_GUESTROOM);
+        door_move(ai_guestroom_2f, F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F);
         return 1;
     case vi_right:
-        door_move(ai_girls_room, FLAG_DOOR_GIRLS_ROOM);
+        door_move(ai_girls_room, F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM);
         return 1;
     case vi_look:
         look();
@@ -67,7 +63,7 @@ int music_door(int vid, int *noun_here) {
     case vi_look:
     case vi_examine:
         message("ほかの扉よりひときわ立派な扉だ。上の壁には竪琴の浮き彫りが飾られている。");
-        if (flag_test_not(FLAG_MUSIC_UNLOCKED)) message("取っ手の下に小さな鍵穴がある。");
+        if (flag_test_not(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM)) message("取っ手の下に小さな鍵穴がある。");
         return 1;
     case vi_hit:
     case vi_kick:
@@ -82,7 +78,7 @@ int music_door(int vid, int *noun_here) {
 }
 
 int use_key() {
-    if (flag_test(FLAG_MUSIC_UNLOCKED))
+    if (flag_test(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM))
         msg_door_already_unlocked();
     else
         msg_key_does_not_fit();

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,15 +16,12 @@
 
 namespace {
 
-constexpr int FLAG_DOOR_LIBRARY = 186;
-constexpr int FLAG_DOOR_BEDROOM = 187;
-
 void look() {
     area_print_description(ai_corridor_2f_r);
     message("廊下はここで行き止まりだ。左右の壁にはそれぞれ扉%nw%nwがあり、突き当たりには%nlがある。",
             ni_left_door, ni_right_door, ni_window);
-    if (flag_test(FLAG_DOOR_BEDROOM)) message("左の扉の向こうは寝室になっている。");
-    if (flag_test(FLAG_DOOR_LIBRARY)) message("右の扉の向こうは図書室になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_R_BEDROOM)) message("左の扉の向こうは寝室になっている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_R_LIBRARY)) message("右の扉の向こうは図書室になっている。");
 }
 
 int move(int vid) {
@@ -32,10 +30,10 @@ int move(int vid) {
         area_request_move(ai_corridor_2f_cr);
         return 1;
     case vi_left:
-        door_move(ai_bedroom, FLAG_DOOR_BEDROOM);
+        door_move(ai_bedroom, F_DOOR_CORRIDOR_2F_R_BEDROOM);
         return 1;
     case vi_right:
-        door_move(ai_library, FLAG_DOOR_LIBRARY);
+        door_move(ai_library, F_DOOR_CORRIDOR_2F_R_LIBRARY);
         return 1;
     case vi_look:
         look();

@@ -6,6 +6,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,22 +15,6 @@
 
 namespace {
 
-// Flags of this room.
-constexpr int F_OFFERING = 50;     // the roast chicken set on the table
-constexpr int F_GLASSES = 51;      // the father's chair
-constexpr int F_NECKLACE = 52;     // the mother's chair
-constexpr int F_PLUSH_CAT = 53;    // the girl's chair
-constexpr int F_LARGE_ROBOT = 54;  // the boy's chair
-constexpr int F_SWORDMAN = 55;     // swordman taken from its chair
-constexpr int F_DINNER = 56;       // the ghosts sit at the table
-constexpr int F_CANDLE_LIT = 57;   // the dinner has been held
-constexpr int F_CANDLE_TAKEN = 58; // candle off its candlestick
-constexpr int F_BONE_TAKEN = 59;
-constexpr int F_HALL_UNLOCKED = 148;
-constexpr int F_DOOR_HALL = 168;
-constexpr int F_DOOR_LIVING = 172;
-constexpr int F_DOOR_KITCHEN = 173;
-
 // The four chairs and who they belong to, in the order of their flags.
 struct keepsake {
     int nid;
@@ -37,10 +22,10 @@ struct keepsake {
     const char *sob; // heard while only this one is missing
 };
 constexpr keepsake keepsakes[] = {
-    {ni_glasses, F_GLASSES, "かすかに、男性のすすり泣くような声が聞こえる。"},
-    {ni_necklace, F_NECKLACE, "かすかに、女性のすすり泣くような声が聞こえる。"},
-    {ni_plush_cat, F_PLUSH_CAT, "かすかに、少女のすすり泣くような声が聞こえる。"},
-    {ni_large_robot, F_LARGE_ROBOT, "かすかに、少年のすすり泣くような声が聞こえる。"},
+    {ni_glasses, F_GLASSES_ON_CHAIR, "かすかに、男性のすすり泣くような声が聞こえる。"},
+    {ni_necklace, F_NECKLACE_ON_CHAIR, "かすかに、女性のすすり泣くような声が聞こえる。"},
+    {ni_plush_cat, F_PLUSH_CAT_ON_CHAIR, "かすかに、少女のすすり泣くような声が聞こえる。"},
+    {ni_large_robot, F_LARGE_ROBOT_ON_CHAIR, "かすかに、少年のすすり泣くような声が聞こえる。"},
 };
 
 const keepsake *keepsake_of(int nid) {
@@ -54,7 +39,7 @@ void dinner_ends() {
     message("やがて食事を終えた家族は、一人また一人と席を立ち、音もなく食堂を出ていった。");
     message("最後に残った教授らしき男性は、振り返ってあなたを見つめると、食卓の蝋燭を指さし、そのまま闇に溶けるように消えた。");
     for (const keepsake &k : keepsakes) flag_set(k.flag);
-    flag_clear(F_OFFERING);
+    flag_clear(F_OFFERING_PLACED);
     flag_clear(F_DINNER);
 }
 
@@ -79,7 +64,7 @@ void pray() {
     }
     if (missing == 1)
         message(last_missing->sob);
-    else if (missing == 0 && flag_test_not(F_OFFERING))
+    else if (missing == 0 && flag_test_not(F_OFFERING_PLACED))
         message("誰かが無念そうな溜息を漏らした気がした。");
     else if (missing == 0 && flag_test_not(F_CANDLE_TAKEN))
         hold_dinner();
@@ -100,32 +85,32 @@ void look_around() {
     } else {
         message("食卓の燭台は空になっている。");
     }
-    if (flag_test(F_OFFERING)) message("食卓の中央には%nlが供えてある。", ni_roast_chicken);
+    if (flag_test(F_OFFERING_PLACED)) message("食卓の中央には%nlが供えてある。", ni_roast_chicken);
     if (flag_test(F_CANDLE_LIT) && flag_test_not(F_BONE_TAKEN))
         message("食べ終えた皿の上に%nlが残っている。", ni_chicken_bone);
     for (const keepsake &k : keepsakes)
         if (flag_test(k.flag)) message("椅子の上には%nlが置いてある。", k.nid);
-    if (flag_test_not(F_SWORDMAN)) message("左奥の椅子の上に%nlが転がっている。", ni_swordman);
+    if (flag_test_not(F_SWORDMAN_TAKEN)) message("左奥の椅子の上に%nlが転がっている。", ni_swordman);
     message("左右の壁には、それぞれ扉がある。");
-    if (flag_test(F_DOOR_LIVING)) message("%nlは居間に通じている。", ni_left_door);
-    if (flag_test(F_DOOR_KITCHEN)) message("%nlは台所に通じている。", ni_right_door);
-    if (flag_test(F_DOOR_HALL)) message("%nlは玄関ホールに通じている。", ni_back_door);
+    if (flag_test(F_DOOR_LIVING_DINING)) message("%nlは居間に通じている。", ni_left_door);
+    if (flag_test(F_DOOR_DINING_KITCHEN)) message("%nlは台所に通じている。", ni_right_door);
+    if (flag_test(F_DOOR_HALL_DINING)) message("%nlは玄関ホールに通じている。", ni_back_door);
 }
 
 int no_noun(int vid) {
     switch (vid) {
     case vi_backward:
-        if (flag_test_not(F_HALL_UNLOCKED)) {
+        if (flag_test_not(F_UNLOCKED_HALL_DINING)) {
             msg_handle_unlocks();
-            flag_set(F_HALL_UNLOCKED);
+            flag_set(F_UNLOCKED_HALL_DINING);
         }
-        door_move(ai_entrance_hall, F_DOOR_HALL);
+        door_move(ai_entrance_hall, F_DOOR_HALL_DINING);
         return 1;
     case vi_left:
-        door_move(ai_living, F_DOOR_LIVING);
+        door_move(ai_living, F_DOOR_LIVING_DINING);
         return 1;
     case vi_right:
-        door_move(ai_kitchen, F_DOOR_KITCHEN);
+        door_move(ai_kitchen, F_DOOR_DINING_KITCHEN);
         return 1;
     case vi_look:
         look_around();
@@ -175,7 +160,7 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_roast_chicken:
-        return placed_thing(vid, nid, F_OFFERING, "%nnを食卓の中央に供えた。", noun_here);
+        return placed_thing(vid, nid, F_OFFERING_PLACED, "%nnを食卓の中央に供えた。", noun_here);
 
     case ni_candle:
         if (has_item(ni_candle)) {
@@ -205,7 +190,7 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_swordman:
-        return lying_item(vid, nid, flag_test_not(F_SWORDMAN), F_SWORDMAN, noun_here);
+        return lying_item(vid, nid, flag_test_not(F_SWORDMAN_TAKEN), F_SWORDMAN_TAKEN, noun_here);
 
     case ni_chicken_bone:
         return lying_item(vid, nid, flag_test(F_CANDLE_LIT) && flag_test_not(F_BONE_TAKEN), F_BONE_TAKEN, noun_here);
@@ -213,7 +198,7 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
     case ni_table:
         if (vid == vi_look || vid == vi_examine) {
             message("白いクロスの掛かった長い食卓だ。埃をかぶった皿と銀の燭台が並んでいる。");
-            if (flag_test(F_OFFERING)) message("中央には%nlが供えてある。", ni_roast_chicken);
+            if (flag_test(F_OFFERING_PLACED)) message("中央には%nlが供えてある。", ni_roast_chicken);
             if (flag_test(F_CANDLE_LIT) && flag_test_not(F_BONE_TAKEN))
                 message("食べ終えた皿の上に%nlが残っている。", ni_chicken_bone);
             return 1;
@@ -229,7 +214,7 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
             message("食卓の両側に三脚ずつ、背もたれの高い椅子が並んでいる。");
             for (const keepsake &k : keepsakes)
                 if (flag_test(k.flag)) message("椅子の一つには%nlが置いてある。", k.nid);
-            if (flag_test_not(F_SWORDMAN)) message("左奥の椅子の上に%nlが転がっている。", ni_swordman);
+            if (flag_test_not(F_SWORDMAN_TAKEN)) message("左奥の椅子の上に%nlが転がっている。", ni_swordman);
             return 1;
         }
         if (vid == vi_move || vid == vi_push || vid == vi_pull) {
@@ -473,7 +458,7 @@ void area_dining_draw() {
     }
 
     // The offering in the middle of the table.
-    if (flag_test(F_OFFERING)) {
+    if (flag_test(F_OFFERING_PLACED)) {
         occlude_ellipse(320, 189, 29, 5);
         occlude(chicken);
         vx_draw_arc(320, 182, 10, 4, 200, 340);
@@ -485,11 +470,11 @@ void area_dining_draw() {
 
     // Keepsakes on their chairs: the father's glasses and the girl's cat on
     // the left, the mother's necklace and the boy's robot on the right.
-    if (flag_test(F_GLASSES)) draw_glasses(seat_centre[2].x, seat_centre[2].y);
-    if (flag_test(F_PLUSH_CAT)) draw_plush_cat(seat_centre[1].x, seat_centre[1].y);
-    if (flag_test(F_NECKLACE)) draw_necklace(640 - seat_centre[2].x, seat_centre[2].y);
-    if (flag_test(F_LARGE_ROBOT)) draw_large_robot(640 - seat_centre[1].x, seat_centre[1].y);
-    if (flag_test_not(F_SWORDMAN)) draw_swordman(seat_centre[0].x, seat_centre[0].y);
+    if (flag_test(F_GLASSES_ON_CHAIR)) draw_glasses(seat_centre[2].x, seat_centre[2].y);
+    if (flag_test(F_PLUSH_CAT_ON_CHAIR)) draw_plush_cat(seat_centre[1].x, seat_centre[1].y);
+    if (flag_test(F_NECKLACE_ON_CHAIR)) draw_necklace(640 - seat_centre[2].x, seat_centre[2].y);
+    if (flag_test(F_LARGE_ROBOT_ON_CHAIR)) draw_large_robot(640 - seat_centre[1].x, seat_centre[1].y);
+    if (flag_test_not(F_SWORDMAN_TAKEN)) draw_swordman(seat_centre[0].x, seat_centre[0].y);
 
     // The family at dinner, translucent, over the table and the chairs.
     if (flag_test(F_DINNER)) {

@@ -5,6 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -13,28 +14,21 @@
 
 namespace {
 
-constexpr int FLAG_FRONT_DOOR_UNLOCKED = 1;
-constexpr int FLAG_POT_MOVED = 7;
-constexpr int FLAG_POT_BROKEN = 8;
-constexpr int FLAG_BRASS_KEY_TAKEN = 9;
-constexpr int FLAG_WOODEN_KEY_TAKEN = 10;
-constexpr int FLAG_ENTERED_HOUSE = 11; // a score point
-
 // The keys lie here until taken; a key taken and later used up (it leaves
 // the inventory) must not turn up again, so the taken flag decides as well.
 bool brass_key_lying() {
-    return flag_test(FLAG_POT_BROKEN) && flag_test_not(FLAG_BRASS_KEY_TAKEN) && !has_item(ni_brass_key);
+    return flag_test(F_POT_BROKEN) && flag_test_not(F_BRASS_KEY_TAKEN) && !has_item(ni_brass_key);
 }
 
 bool wooden_key_lying() {
-    return (flag_test(FLAG_POT_MOVED) || flag_test(FLAG_POT_BROKEN)) && flag_test_not(FLAG_WOODEN_KEY_TAKEN) &&
+    return (flag_test(F_POT_MOVED) || flag_test(F_POT_BROKEN)) && flag_test_not(F_WOODEN_KEY_TAKEN) &&
            !has_item(ni_wooden_key);
 }
 
 int look_around() {
     area_print_description(ai_entrance);
     message("入り口は重々しい木製の扉%nwで閉ざされている。", ni_door);
-    if (flag_test(FLAG_POT_BROKEN))
+    if (flag_test(F_POT_BROKEN))
         message("扉の脇には%nlの残骸がある。", ni_flowerpot);
     else
         message("扉の脇には%nlがある。", ni_flowerpot);
@@ -53,13 +47,13 @@ int door_command(int vid) {
     case vi_push:
     case vi_pull:
     case vi_open:
-        if (flag_test_not(FLAG_FRONT_DOOR_UNLOCKED)) {
+        if (flag_test_not(F_UNLOCKED_FRONT_DOOR)) {
             message("鍵が掛かっていてびくともしない。");
             return 1;
         }
         message("重い扉を開いて屋敷内に踏み込んだ。");
         message("バタン。数歩踏み出すと、背後で扉が大きな音を立てて閉まった。");
-        flag_set(FLAG_ENTERED_HOUSE);
+        flag_set(F_ENTERED_HOUSE);
         area_request_move(ai_entrance_hall);
         return 1;
     case vi_close:
@@ -80,7 +74,7 @@ int door_command(int vid) {
 int flowerpot_command(int vid) {
     switch (vid) {
     case vi_look:
-        if (flag_test(FLAG_POT_BROKEN)) {
+        if (flag_test(F_POT_BROKEN)) {
             message("砕けた植木鉢の残骸だ。");
             if (brass_key_lying()) message("残骸の中に%nlがある。", ni_brass_key);
         } else {
@@ -90,7 +84,7 @@ int flowerpot_command(int vid) {
         if (wooden_key_lying()) message("植木鉢のあったところに%nlが落ちている。", ni_wooden_key);
         return 1;
     case vi_get:
-        if (flag_test(FLAG_POT_BROKEN))
+        if (flag_test(F_POT_BROKEN))
             message("すでに粉々になっている。");
         else
             message("持って行くには重すぎる。");
@@ -98,16 +92,16 @@ int flowerpot_command(int vid) {
     case vi_break:
     case vi_hit:
     case vi_kick:
-        flag_set_once(FLAG_POT_BROKEN, "ガシャン。植木鉢を叩き壊した。", "植木鉢はすでに壊れている。");
+        flag_set_once(F_POT_BROKEN, "ガシャン。植木鉢を叩き壊した。", "植木鉢はすでに壊れている。");
         return 1;
     case vi_move:
     case vi_push:
     case vi_pull:
-        if (flag_test(FLAG_POT_MOVED)) {
+        if (flag_test(F_POT_MOVED)) {
             message("植木鉢はもう動かしてある。");
-        } else if (flag_test_not(FLAG_POT_BROKEN)) {
+        } else if (flag_test_not(F_POT_BROKEN)) {
             message("植木鉢の下から%nlが出てきた。", ni_wooden_key);
-            flag_set(FLAG_POT_MOVED);
+            flag_set(F_POT_MOVED);
         } else {
             message("もう粉々だ。");
         }
@@ -147,18 +141,18 @@ int area_entrance_handler(int vid, int nid, int *noun_here) {
     case ni_brass_key:
         if (has_item(ni_brass_key)) {
             if (vid != vi_use) break;
-            flag_set_once(FLAG_FRONT_DOOR_UNLOCKED, "ガチャリと音を立てて扉の鍵が開いた。", "扉の鍵はすでに開いている。");
+            flag_set_once(F_UNLOCKED_FRONT_DOOR, "ガチャリと音を立てて扉の鍵が開いた。", "扉の鍵はすでに開いている。");
             remove_item(ni_brass_key);
             return 1;
         }
-        return lying_item(vid, nid, brass_key_lying(), FLAG_BRASS_KEY_TAKEN, noun_here);
+        return lying_item(vid, nid, brass_key_lying(), F_BRASS_KEY_TAKEN, noun_here);
     case ni_wooden_key:
         if (has_item(ni_wooden_key)) {
             if (vid != vi_use) break;
             msg_key_does_not_fit();
             return 1;
         }
-        return lying_item(vid, nid, wooden_key_lying(), FLAG_WOODEN_KEY_TAKEN, noun_here);
+        return lying_item(vid, nid, wooden_key_lying(), F_WOODEN_KEY_TAKEN, noun_here);
     case ni_flowerpot:
         return flowerpot_command(vid);
     case ni_house:
@@ -316,21 +310,21 @@ void area_entrance_draw() {
     occlude(old_sherd_a);
     occlude(old_sherd_b);
 
-    bool moved = flag_test(FLAG_POT_MOVED);
-    bool broken = flag_test(FLAG_POT_BROKEN);
+    bool moved = flag_test(F_POT_MOVED);
+    bool broken = flag_test(F_POT_BROKEN);
     int pot_x = moved ? POT_RIGHT_X : POT_LEFT_X;
     if (!moved && !broken) {
         // The wooden key lies under the pot, which hides it.
-        if (flag_test_not(FLAG_WOODEN_KEY_TAKEN)) draw_key(POT_LEFT_X - 12, POT_FOOT_Y - 4, false);
+        if (flag_test_not(F_WOODEN_KEY_TAKEN)) draw_key(POT_LEFT_X - 12, POT_FOOT_Y - 4, false);
         draw_pot(POT_LEFT_X);
         return;
     }
     if (broken) {
         draw_shards(pot_x);
-        if (flag_test_not(FLAG_BRASS_KEY_TAKEN)) draw_key(pot_x + 18, POT_FOOT_Y - 14, true);
+        if (flag_test_not(F_BRASS_KEY_TAKEN)) draw_key(pot_x + 18, POT_FOOT_Y - 14, true);
     } else {
         draw_pot(POT_RIGHT_X);
     }
     // Where the pot stood at first.
-    if (flag_test_not(FLAG_WOODEN_KEY_TAKEN)) draw_key(POT_LEFT_X - 12, POT_FOOT_Y - 4, false);
+    if (flag_test_not(F_WOODEN_KEY_TAKEN)) draw_key(POT_LEFT_X - 12, POT_FOOT_Y - 4, false);
 }

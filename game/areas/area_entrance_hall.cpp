@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,44 +16,38 @@
 
 namespace {
 
-constexpr int FLAG_DINING_UNLOCKED = 148; // turned from the dining side
-constexpr int FLAG_RIGHT_UNLOCKED = 149;  // turned from the right wing
-constexpr int FLAG_DOOR_DINING = 168;
-constexpr int FLAG_DOOR_LEFT = 169;
-constexpr int FLAG_DOOR_RIGHT = 170;
-
 void look() {
     area_print_description(ai_entrance_hall);
     message("吹き抜けの広間の左右から%nlが弧を描いて上り、二階の回廊へと続いている。", ni_stairs);
     message("正面の壁には両開きの扉%nwがあり、左右の階段の下にもそれぞれ扉%nw%nwがある。",
             ni_front_door, ni_left_door, ni_right_door);
     message("背後の玄関の扉%nwは固く閉ざされている。", ni_back_door);
-    if (flag_test(FLAG_DOOR_DINING)) message("正面の扉の向こうは食堂になっている。");
-    if (flag_test(FLAG_DOOR_LEFT)) message("左の扉の向こうには廊下が続いている。");
-    if (flag_test(FLAG_DOOR_RIGHT)) message("右の扉の向こうにも廊下が続いている。");
+    if (flag_test(F_DOOR_HALL_DINING)) message("正面の扉の向こうは食堂になっている。");
+    if (flag_test(F_DOOR_HALL_CORRIDOR_1F_FL)) message("左の扉の向こうには廊下が続いている。");
+    if (flag_test(F_DOOR_HALL_CORRIDOR_1F_FR)) message("右の扉の向こうにも廊下が続いている。");
 }
 
 int move(int vid) {
     switch (vid) {
     case vi_forward:
-        if (flag_test_not(FLAG_DINING_UNLOCKED)) {
+        if (flag_test_not(F_UNLOCKED_HALL_DINING)) {
             msg_door_locked();
             return 1;
         }
-        door_move(ai_dining, FLAG_DOOR_DINING);
+        door_move(ai_dining, F_DOOR_HALL_DINING);
         return 1;
     case vi_backward:
         message("玄関の扉は固く閉ざされている。");
         return 1;
     case vi_left:
-        door_move(ai_corridor_1f_fl, FLAG_DOOR_LEFT);
+        door_move(ai_corridor_1f_fl, F_DOOR_HALL_CORRIDOR_1F_FL);
         return 1;
     case vi_right:
-        if (flag_test_not(FLAG_RIGHT_UNLOCKED)) {
+        if (flag_test_not(F_UNLOCKED_HALL_CORRIDOR_1F_FR)) {
             msg_door_locked();
             return 1;
         }
-        door_move(ai_corridor_1f_fr, FLAG_DOOR_RIGHT);
+        door_move(ai_corridor_1f_fr, F_DOOR_HALL_CORRIDOR_1F_FR);
         return 1;
     case vi_up:
         area_request_move(ai_landing);

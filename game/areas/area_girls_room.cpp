@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,14 +16,8 @@
 
 namespace {
 
-constexpr int F_SCORE_FOUND = 136; // the score spotted among the books
-constexpr int F_SCORE = 137;       // score taken
-constexpr int F_DOLL = 138;        // doll taken
-constexpr int F_DOOR_CORRIDOR = 182; // door to the upper corridor known
-constexpr int F_DOOR_MUSIC = 190;  // door to the music room known
-
-bool score_here() { return flag_test(F_SCORE_FOUND) && flag_test_not(F_SCORE) && !has_item(ni_score); }
-bool doll_here() { return flag_test_not(F_DOLL) && !has_item(ni_doll); }
+bool score_here() { return flag_test(F_SCORE_FOUND) && flag_test_not(F_SCORE_TAKEN) && !has_item(ni_score); }
+bool doll_here() { return flag_test_not(F_DOLL_TAKEN) && !has_item(ni_doll); }
 
 void look_room() {
     area_print_description(ai_girls_room);
@@ -31,8 +26,8 @@ void look_room() {
     message("右手には%nlがあり、児童書がぎっしりと並んでいる。", ni_bookshelf);
     if (doll_here()) message("本棚の上には%nlが飾られている。", ni_doll);
     message("左手の壁の扉%nwの前には、ふさぐように%nlと%nlが置かれている。", ni_left_door, ni_desk, ni_chair);
-    if (flag_test(F_DOOR_MUSIC)) message("机の向こうの扉は音楽室に通じている。");
-    if (flag_test(F_DOOR_CORRIDOR))
+    if (flag_test(F_DOOR_GIRLS_ROOM_MUSIC_ROOM)) message("机の向こうの扉は音楽室に通じている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_back_door);
@@ -43,10 +38,10 @@ int no_noun(int vid) {
     case vi_left:
         // The desk stands against the door: over it, then through.
         message("あなたは机を乗り越えた。");
-        door_move(ai_music_room, F_DOOR_MUSIC);
+        door_move(ai_music_room, F_DOOR_GIRLS_ROOM_MUSIC_ROOM);
         return 1;
     default:
-        return leave_or_look(vid, ai_corridor_2f_l, F_DOOR_CORRIDOR, look_room);
+        return leave_or_look(vid, ai_corridor_2f_l, F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM, look_room);
     }
 }
 
@@ -157,10 +152,10 @@ int area_girls_room_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_score:
-        return lying_item(vid, nid, flag_test(F_SCORE_FOUND) && flag_test_not(F_SCORE), F_SCORE, noun_here);
+        return lying_item(vid, nid, flag_test(F_SCORE_FOUND) && flag_test_not(F_SCORE_TAKEN), F_SCORE_TAKEN, noun_here);
 
     case ni_doll:
-        return lying_item(vid, nid, flag_test_not(F_DOLL), F_DOLL, noun_here);
+        return lying_item(vid, nid, flag_test_not(F_DOLL_TAKEN), F_DOLL_TAKEN, noun_here);
 
     case ni_desk:
         return desk(vid, noun_here);
@@ -381,7 +376,7 @@ void area_girls_room_draw() {
     draw_bed();
     draw_desk();
     draw_bookcase();
-    if (flag_test_not(F_DOLL)) draw_doll();
+    if (flag_test_not(F_DOLL_TAKEN)) draw_doll();
     // A frilled lamp shade hanging from the ceiling.
     draw_hanging_lamp(330, 8, 24, 38, 22, 12);
     for (int x = 310; x < 352; x += 7) vx_draw_arc(x + 3, 38, 3, 3, 180, 360);

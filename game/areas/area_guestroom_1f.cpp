@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,41 +16,32 @@
 
 namespace {
 
-constexpr int F_DRAGON = 33;       // dragon taken
-constexpr int F_GOLDEN_KEY = 34;   // golden key taken
-constexpr int F_WARDROBE_OPEN = 35;
-constexpr int F_SLINGSHOT_OK = 89; // the slingshot repaired with the branch
-constexpr int F_FLYING = 132;      // sequence 0: the dragon hovers in this room
-constexpr int F_SHOT_DOWN = 133;   // sequence 0: the dragon shot down
-constexpr int F_DOOR = 177;
-constexpr int SEQ_GOLDEN_KEY = 0;
-
-bool dragon_flying() { return flag_test(F_FLYING) && flag_test_not(F_SHOT_DOWN); }
+bool dragon_flying() { return flag_test(F_KEY_FLOWN_DOWN) && flag_test_not(F_KEY_SHOT_DOWN); }
 
 // On the floor after the shot, until picked up.
 bool on_floor(int nid, int taken_flag) {
-    return flag_test(F_SHOT_DOWN) && flag_test_not(taken_flag) && !has_item(nid);
+    return flag_test(F_KEY_SHOT_DOWN) && flag_test_not(taken_flag) && !has_item(nid);
 }
 
 void look_room() {
     area_print_description(ai_guestroom_1f);
-    if (flag_test_not(F_WARDROBE_OPEN))
+    if (flag_test_not(F_GUESTROOM_1F_WARDROBE_OPEN))
         message("左手には大きな%nlがあり、扉は閉まっている。", ni_wardrobe);
     else
         message("左手には大きな%nlがあり、扉が開いている。", ni_wardrobe);
     message("正面の%nlの前には、小さな丸い%nlと肘掛け%nlがある。右手には%nlが置かれている。", ni_window, ni_table,
             ni_chair, ni_bed);
     if (dragon_flying()) message("天井近くに、%nlが浮いている。", ni_dragon);
-    if (on_floor(ni_dragon, F_DRAGON)) message("床の上に%nlが落ちている。", ni_dragon);
-    if (on_floor(ni_golden_key, F_GOLDEN_KEY)) message("床の上に%nlが落ちている。", ni_golden_key);
-    if (flag_test(F_DOOR))
+    if (on_floor(ni_dragon, F_DRAGON_TAKEN)) message("床の上に%nlが落ちている。", ni_dragon);
+    if (on_floor(ni_golden_key, F_GOLDEN_KEY_TAKEN)) message("床の上に%nlが落ちている。", ni_golden_key);
+    if (flag_test(F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
 }
 
 void shoot() {
-    if (flag_test(F_SHOT_DOWN)) {
+    if (flag_test(F_KEY_SHOT_DOWN)) {
         message("もう撃ち落とすものはない。");
         return;
     }
@@ -95,7 +87,7 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_fl, F_DOOR, look_room);
+        return leave_or_look(vid, ai_corridor_1f_fl, F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -109,11 +101,11 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
         // Without a target, a working slingshot or a marble the common
         // replies say what is missing.
         if (vid == vi_use) {
-            if (flag_test(F_SHOT_DOWN)) {
+            if (flag_test(F_KEY_SHOT_DOWN)) {
                 shoot();
                 return 1;
             }
-            if (flag_test(F_FLYING) && flag_test(F_SLINGSHOT_OK) && has_item(ni_marble)) {
+            if (flag_test(F_KEY_FLOWN_DOWN) && flag_test(F_SLINGSHOT_REPAIRED) && has_item(ni_marble)) {
                 shoot();
                 return 1;
             }
@@ -130,30 +122,30 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
 
     case ni_dragon:
         if (has_item(ni_dragon)) break;
-        return flying_thing(vid, ni_dragon, F_DRAGON, noun_here);
+        return flying_thing(vid, ni_dragon, F_DRAGON_TAKEN, noun_here);
 
     case ni_golden_key:
         if (has_item(ni_golden_key)) break;
-        return flying_thing(vid, ni_golden_key, F_GOLDEN_KEY, noun_here);
+        return flying_thing(vid, ni_golden_key, F_GOLDEN_KEY_TAKEN, noun_here);
 
     case ni_wardrobe:
         if (vid == vi_look) {
-            if (flag_test_not(F_WARDROBE_OPEN))
+            if (flag_test_not(F_GUESTROOM_1F_WARDROBE_OPEN))
                 message("彫刻の施された大きな洋服箪笥だ。扉は閉まっている。");
             else
                 message("彫刻の施された大きな洋服箪笥だ。中には客用の古い寝間着が何着か掛かっているだけだ。");
             return 1;
         }
         if (vid == vi_open) {
-            flag_set_once(F_WARDROBE_OPEN, "洋服箪笥の扉を開けた。", "洋服箪笥の扉はもう開いている。");
+            flag_set_once(F_GUESTROOM_1F_WARDROBE_OPEN, "洋服箪笥の扉を開けた。", "洋服箪笥の扉はもう開いている。");
             return 1;
         }
         if (vid == vi_close) {
-            flag_clear_once(F_WARDROBE_OPEN, "洋服箪笥の扉を閉めた。", "洋服箪笥の扉はもう閉まっている。");
+            flag_clear_once(F_GUESTROOM_1F_WARDROBE_OPEN, "洋服箪笥の扉を閉めた。", "洋服箪笥の扉はもう閉まっている。");
             return 1;
         }
         if (vid == vi_examine) {
-            if (flag_test_not(F_WARDROBE_OPEN))
+            if (flag_test_not(F_GUESTROOM_1F_WARDROBE_OPEN))
                 message("扉が閉まっている。");
             else
                 message("寝間着のポケットまで探ってみたが、何も入っていない。");
@@ -273,7 +265,7 @@ void draw_wardrobe() {
     vx_draw_line(185, 78, 105, 40);
     vx_draw_line(185, 224, 105, 282);
     for (int i = 0; i < 2; ++i) vx_draw_line(80 + i * 20, 36, 80 + i * 20, 286);
-    if (flag_test_not(F_WARDROBE_OPEN)) {
+    if (flag_test_not(F_GUESTROOM_1F_WARDROBE_OPEN)) {
         vx_draw_line(145, 53, 145, 259);
         vx_draw_arc(140, 152, 2, 4, 0, 360);
         vx_draw_arc(150, 151, 2, 4, 0, 360);
@@ -343,13 +335,13 @@ void draw_flying_dragon() {
 }
 
 void draw_fallen_things() {
-    if (flag_test_not(F_DRAGON)) {
+    if (flag_test_not(F_DRAGON_TAKEN)) {
         occlude(fallen_dragon);
         occlude(fallen_wing);
         vx_fill_circle(290, 285, 1);
         vx_draw_line(232, 292, 220, 298);
     }
-    if (flag_test_not(F_GOLDEN_KEY)) {
+    if (flag_test_not(F_GOLDEN_KEY_TAKEN)) {
         vx_draw_circle(318, 304, 4);
         vx_draw_line(322, 304, 340, 304);
         vx_draw_line(334, 304, 334, 309);
@@ -365,6 +357,6 @@ void area_guestroom_1f_draw() {
     draw_wardrobe();
     draw_bed();
     draw_table_and_chair();
-    if (flag_test(F_SHOT_DOWN)) draw_fallen_things();
-    if (flag_test(F_FLYING) && flag_test_not(F_SHOT_DOWN)) draw_flying_dragon();
+    if (flag_test(F_KEY_SHOT_DOWN)) draw_fallen_things();
+    if (flag_test(F_KEY_FLOWN_DOWN) && flag_test_not(F_KEY_SHOT_DOWN)) draw_flying_dragon();
 }

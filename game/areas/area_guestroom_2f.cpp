@@ -9,6 +9,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -17,39 +18,23 @@
 
 namespace {
 
-constexpr int F_PARITY = 60;         // toggled on every counted command here
-constexpr int F_PORTRAIT_OFF = 61;   // portrait taken down and turned round
-constexpr int F_ALERTED = 62;        // the armour has noticed
-constexpr int F_APPROACHING = 63;
-constexpr int F_IN_FRONT = 64;
-constexpr int F_BOOKS_MOVED = 65;    // books moved onto the cabinet
-constexpr int F_LOGBOOK_SEEN = 66;
-constexpr int F_LOGBOOK = 67;        // logbook taken
-constexpr int F_CHAIR_MOVED = 68;
-constexpr int F_TABLE_MOVED = 69;
-constexpr int F_CABINET_OPEN = 70;
-constexpr int F_SPONGE = 71;         // sponge taken
-constexpr int F_BOTTLE = 72;         // bottle taken
-constexpr int F_ARMOUR_GONE = 113;   // the library armour destroyed
-constexpr int F_DOOR = 184;
-
 // The portrait sees what is done while its eyes are on the room (parity
 // clear); the armour it serves is gone once destroyed in the library.
 void alert_check() {
-    if (flag_test_not(F_PORTRAIT_OFF) && flag_test_not(F_PARITY) && flag_test_not(F_ARMOUR_GONE) &&
-        flag_test_not(F_ALERTED))
-        flag_set(F_ALERTED);
+    if (flag_test_not(F_PORTRAIT_OFF) && flag_test_not(F_GUESTROOM_2F_PARITY) && flag_test_not(F_LIBRARY_ARMOUR_GONE) &&
+        flag_test_not(F_GUEST_ARMOUR_ALERTED))
+        flag_set(F_GUEST_ARMOUR_ALERTED);
 }
 
 bool in_cabinet(int nid, int taken_flag) {
     return flag_test(F_CABINET_OPEN) && flag_test_not(taken_flag) && !has_item(nid);
 }
 
-bool logbook_on_pile() { return flag_test(F_LOGBOOK_SEEN) && flag_test_not(F_LOGBOOK) && !has_item(ni_logbook); }
+bool logbook_on_pile() { return flag_test(F_LOGBOOK_SEEN) && flag_test_not(F_LOGBOOK_TAKEN) && !has_item(ni_logbook); }
 
 void describe_cabinet_contents() {
-    bool bottle = in_cabinet(ni_bottle, F_BOTTLE);
-    bool sponge = in_cabinet(ni_sponge, F_SPONGE);
+    bool bottle = in_cabinet(ni_bottle, F_BOTTLE_TAKEN);
+    bool sponge = in_cabinet(ni_sponge, F_SPONGE_TAKEN);
     if (bottle && sponge)
         message("中には%nlと%nlが入っている。", ni_bottle, ni_sponge);
     else if (bottle || sponge)
@@ -71,24 +56,24 @@ void look_room() {
     else
         message("正面の壁の%nlは外され、裏返しにして壁に立てかけてある。", ni_portrait);
     message("その右には%nlがあり、右手には天蓋のついた%nlが置かれている。", ni_window, ni_bed);
-    if (flag_test_not(F_TABLE_MOVED))
+    if (flag_test_not(F_GUEST_TABLE_MOVED))
         message("キャビネットの前には小さな%nlが置かれている。", ni_table);
     else
         message("小さな%nlは部屋の中ほどに動かしてある。", ni_table);
-    if (flag_test_not(F_CHAIR_MOVED))
+    if (flag_test_not(F_GUEST_CHAIR_MOVED))
         message("テーブルの脇には肘掛け%nlがある。", ni_chair);
     else
         message("肘掛け%nlは窓の下に寄せてある。", ni_chair);
-    if (flag_test_not(F_BOOKS_MOVED))
+    if (flag_test_not(F_GUEST_BOOKS_MOVED))
         message("テーブルの上には%nlが積み上げられている。", ni_book);
     else
         message("キャビネットの上には%nlが積み上げてある。", ni_book);
     if (logbook_on_pile()) message("本の山の一番上には%nlが載っている。", ni_logbook);
-    if (flag_test(F_IN_FRONT)) {
+    if (flag_test(F_GUEST_ARMOUR_IN_FRONT)) {
         msg_armor_stands();
         msg_armor_threatens();
     }
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -97,11 +82,11 @@ void look_room() {
 // Leaving while the armour is on its way puts the room back as it was: the
 // furniture in place, the cabinet shut and the armour gone.
 void leave() {
-    if (flag_test(F_APPROACHING) || flag_test(F_IN_FRONT)) {
-        for (int f = F_ALERTED; f <= F_BOOKS_MOVED; ++f) flag_clear(f);
-        for (int f = F_CHAIR_MOVED; f <= F_CABINET_OPEN; ++f) flag_clear(f);
+    if (flag_test(F_GUEST_ARMOUR_APPROACHING) || flag_test(F_GUEST_ARMOUR_IN_FRONT)) {
+        for (int f = F_GUEST_ARMOUR_ALERTED; f <= F_GUEST_BOOKS_MOVED; ++f) flag_clear(f);
+        for (int f = F_GUEST_CHAIR_MOVED; f <= F_CABINET_OPEN; ++f) flag_clear(f);
     }
-    door_move(ai_corridor_2f_l, F_DOOR);
+    door_move(ai_corridor_2f_l, F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F);
 }
 
 int no_noun(int vid) {
@@ -157,12 +142,12 @@ int chair(int vid) {
     case vi_move:
     case vi_push:
     case vi_pull:
-        if (flag_test_not(F_CHAIR_MOVED)) {
+        if (flag_test_not(F_GUEST_CHAIR_MOVED)) {
             message("%nnを部屋の奥に動かした。", ni_chair);
-            flag_set(F_CHAIR_MOVED);
+            flag_set(F_GUEST_CHAIR_MOVED);
         } else {
             message("%nnを元の場所に戻した。", ni_chair);
-            flag_clear(F_CHAIR_MOVED);
+            flag_clear(F_GUEST_CHAIR_MOVED);
         }
         alert_check();
         return 1;
@@ -178,20 +163,20 @@ int table(int vid) {
     switch (vid) {
     case vi_look:
         message("猫脚の小さなテーブルだ。");
-        if (flag_test_not(F_BOOKS_MOVED)) message("上には%nlが積み上げられている。", ni_book);
+        if (flag_test_not(F_GUEST_BOOKS_MOVED)) message("上には%nlが積み上げられている。", ni_book);
         return 1;
     case vi_move:
     case vi_push:
     case vi_pull:
-        if (flag_test(F_TABLE_MOVED)) {
+        if (flag_test(F_GUEST_TABLE_MOVED)) {
             message("%nnはもう動かしてある。", ni_table);
-        } else if (flag_test_not(F_BOOKS_MOVED)) {
+        } else if (flag_test_not(F_GUEST_BOOKS_MOVED)) {
             message("上に乗っている%nnが邪魔だ。", ni_book);
-        } else if (flag_test_not(F_CHAIR_MOVED)) {
+        } else if (flag_test_not(F_GUEST_CHAIR_MOVED)) {
             message("%nnが邪魔だ。", ni_chair);
         } else {
             message("%nnを部屋の中ほどに動かした。", ni_table);
-            flag_set(F_TABLE_MOVED);
+            flag_set(F_GUEST_TABLE_MOVED);
             alert_check();
         }
         return 1;
@@ -225,12 +210,12 @@ int books(int vid) {
         return 1;
     case vi_move:
     case vi_remove:
-        if (flag_test(F_BOOKS_MOVED)) {
+        if (flag_test(F_GUEST_BOOKS_MOVED)) {
             message("%nnはもう%nnの上にどけてある。", ni_book, ni_cabinet);
             return 1;
         }
         message("%nnを%nnの上にどけた。", ni_book, ni_cabinet);
-        flag_set(F_BOOKS_MOVED);
+        flag_set(F_GUEST_BOOKS_MOVED);
         alert_check();
         return 1;
     case vi_get:
@@ -247,17 +232,17 @@ int cabinet(int vid) {
     case vi_examine:
         if (flag_test_not(F_CABINET_OPEN)) {
             message("彫り模様の入った古いキャビネットだ。扉は閉まっている。");
-            if (flag_test_not(F_TABLE_MOVED)) message("前に%nlが置かれていて、扉を開けられそうにない。", ni_table);
+            if (flag_test_not(F_GUEST_TABLE_MOVED)) message("前に%nlが置かれていて、扉を開けられそうにない。", ni_table);
         } else {
             message("彫り模様の入った古いキャビネットだ。扉が開いている。");
             describe_cabinet_contents();
         }
-        if (flag_test(F_BOOKS_MOVED)) message("上には%nlが積み上げてある。", ni_book);
+        if (flag_test(F_GUEST_BOOKS_MOVED)) message("上には%nlが積み上げてある。", ni_book);
         return 1;
     case vi_open:
         if (flag_test(F_CABINET_OPEN)) {
             message("%nnはもう開いている。", ni_cabinet);
-        } else if (flag_test_not(F_TABLE_MOVED)) {
+        } else if (flag_test_not(F_GUEST_TABLE_MOVED)) {
             message("%nnが邪魔だ。", ni_table);
         } else {
             message("%nnを開けた。", ni_cabinet);
@@ -297,7 +282,7 @@ int item_here(int vid, int nid, bool present, int taken_flag, int *noun_here) {
 }
 
 int armour(int vid, int *noun_here) {
-    if (flag_test_not(F_IN_FRONT)) {
+    if (flag_test_not(F_GUEST_ARMOUR_IN_FRONT)) {
         *noun_here = 0;
         return 0;
     }
@@ -344,11 +329,11 @@ int area_guestroom_2f_handler(int vid, int nid, int *noun_here) {
     case ni_cabinet:
         return cabinet(vid);
     case ni_logbook:
-        return item_here(vid, nid, logbook_on_pile(), F_LOGBOOK, noun_here);
+        return item_here(vid, nid, logbook_on_pile(), F_LOGBOOK_TAKEN, noun_here);
     case ni_bottle:
-        return item_here(vid, nid, in_cabinet(nid, F_BOTTLE), F_BOTTLE, noun_here);
+        return item_here(vid, nid, in_cabinet(nid, F_BOTTLE_TAKEN), F_BOTTLE_TAKEN, noun_here);
     case ni_sponge:
-        return item_here(vid, nid, in_cabinet(nid, F_SPONGE), F_SPONGE, noun_here);
+        return item_here(vid, nid, in_cabinet(nid, F_SPONGE_TAKEN), F_SPONGE_TAKEN, noun_here);
     case ni_samurai_armor:
     case ni_samurai_sword:
         return armour(vid, noun_here);
@@ -386,15 +371,15 @@ int area_guestroom_2f_handler(int vid, int nid, int *noun_here) {
 // comes one step nearer each time.
 void area_guestroom_2f_turn_hook(int counted) {
     if (!counted) return;
-    flag_toggle(F_PARITY);
-    if (flag_test(F_IN_FRONT)) {
+    flag_toggle(F_GUESTROOM_2F_PARITY);
+    if (flag_test(F_GUEST_ARMOUR_IN_FRONT)) {
         die_by_armour();
-    } else if (flag_test(F_APPROACHING)) {
+    } else if (flag_test(F_GUEST_ARMOUR_APPROACHING)) {
         event_armor_arrives();
-        flag_set(F_IN_FRONT);
-    } else if (flag_test(F_ALERTED)) {
+        flag_set(F_GUEST_ARMOUR_IN_FRONT);
+    } else if (flag_test(F_GUEST_ARMOUR_ALERTED)) {
         event_armor_sound();
-        flag_set(F_APPROACHING);
+        flag_set(F_GUEST_ARMOUR_APPROACHING);
     }
 }
 
@@ -495,7 +480,7 @@ void draw_portrait() {
     // The eyes: on the room while the parity is clear, aside while it is set.
     vx_draw_arc(277, 84, 3, 2, 0, 360);
     vx_draw_arc(287, 84, 3, 2, 0, 360);
-    int look = flag_test(F_PARITY) ? 2 : 0;
+    int look = flag_test(F_GUESTROOM_2F_PARITY) ? 2 : 0;
     vx_fill_circle(277 + look, 84, 1);
     vx_fill_circle(287 + look, 84, 1);
     vx_draw_line(282, 86, 281, 92);
@@ -542,7 +527,7 @@ void draw_books(int x, int y) {
     occlude_rect(x + 6, y - 31, x + 48, y - 24);
     for (int i = 0; i < 4; ++i) vx_draw_line(x + 52 - i * 2, y - 2 - i * 8, x + 52 - i * 2, y - 6 - i * 8);
     // The logbook on top, a cloth-bound ledger with a label.
-    if (flag_test_not(F_LOGBOOK)) {
+    if (flag_test_not(F_LOGBOOK_TAKEN)) {
         occlude_rect(x + 10, y - 38, x + 44, y - 31);
         vx_draw_rect(x + 20, y - 37, x + 32, y - 33);
     }
@@ -571,11 +556,11 @@ void draw_cabinet() {
         // Folded linen on the upper shelf.
         vx_draw_rect(190, 122, 224, 134);
         vx_draw_line(190, 128, 224, 128);
-        if (flag_test_not(F_BOTTLE)) {
+        if (flag_test_not(F_BOTTLE_TAKEN)) {
             occlude(bottle_shape);
             vx_draw_line(160, 124, 172, 124);
         }
-        if (flag_test_not(F_SPONGE)) {
+        if (flag_test_not(F_SPONGE_TAKEN)) {
             occlude_ellipse(176, 160, 16, 8);
             vx_fill_circle(170, 158, 1);
             vx_fill_circle(178, 162, 1);
@@ -586,7 +571,7 @@ void draw_cabinet() {
         vx_draw_line(120, 112, 120, 206);
         vx_draw_line(254, 112, 254, 206);
     }
-    if (flag_test(F_BOOKS_MOVED)) draw_books(160, 84);
+    if (flag_test(F_GUEST_BOOKS_MOVED)) draw_books(160, 84);
 }
 
 void draw_table(int x, int y) {
@@ -599,7 +584,7 @@ void draw_table(int x, int y) {
         const VxPoint leg[] = {{lx, y - 52}, {lx + 6, y - 52}, {lx + 5, y}, {lx + 1, y}};
         occlude(leg);
     }
-    if (flag_test_not(F_BOOKS_MOVED)) draw_books(x + 36, y - 68);
+    if (flag_test_not(F_GUEST_BOOKS_MOVED)) draw_books(x + 36, y - 68);
 }
 
 void draw_armchair(const Place &p) {
@@ -626,10 +611,10 @@ void area_guestroom_2f_draw() {
     draw_cabinet();
     draw_bed();
     // The armchair by the table, or pushed back under the window.
-    if (flag_test(F_CHAIR_MOVED)) draw_armchair({388, 212, 2, 3});
-    if (flag_test_not(F_CHAIR_MOVED)) draw_armchair({294, 292, 1, 1});
+    if (flag_test(F_GUEST_CHAIR_MOVED)) draw_armchair({388, 212, 2, 3});
+    if (flag_test_not(F_GUEST_CHAIR_MOVED)) draw_armchair({294, 292, 1, 1});
     // The table in front of the cabinet, or moved to the middle.
-    if (flag_test_not(F_TABLE_MOVED)) draw_table(124, 300);
-    if (flag_test(F_TABLE_MOVED)) draw_table(300, 318);
-    if (flag_test(F_IN_FRONT)) draw_standing_armour({320, 322, 1, 1}, 1, true);
+    if (flag_test_not(F_GUEST_TABLE_MOVED)) draw_table(124, 300);
+    if (flag_test(F_GUEST_TABLE_MOVED)) draw_table(300, 318);
+    if (flag_test(F_GUEST_ARMOUR_IN_FRONT)) draw_standing_armour({320, 322, 1, 1}, 1, true);
 }

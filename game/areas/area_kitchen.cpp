@@ -6,6 +6,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,13 +15,8 @@
 
 namespace {
 
-constexpr int F_OVEN_OPEN = 48; // the oven door folded down
-constexpr int F_CHICKEN = 49;   // roast chicken taken
-constexpr int F_DOOR_DINING = 173;
-constexpr int F_DOOR_CORRIDOR = 174;
-
 bool chicken_in_oven() {
-    return flag_test(F_OVEN_OPEN) && flag_test_not(F_CHICKEN) && !has_item(ni_roast_chicken);
+    return flag_test(F_OVEN_OPEN) && flag_test_not(F_CHICKEN_TAKEN) && !has_item(ni_roast_chicken);
 }
 
 void look_room() {
@@ -28,11 +24,11 @@ void look_room() {
     message("奥の壁際には%nlがあり、その隣に%nlと%nlが並んでいる。", ni_cupboard, ni_range, ni_oven);
     message("右手には%nlのついた%nlと、大きな%nlがある。", ni_sink, ni_counter, ni_icebox);
     if (chicken_in_oven()) message("開いたオーブンの中に%nlが入っている。", ni_roast_chicken);
-    if (flag_test(F_DOOR_DINING))
+    if (flag_test(F_DOOR_DINING_KITCHEN))
         message("左側の扉は食堂に通じている。");
     else
         message("左側に扉%nwがある。", ni_left_door);
-    if (flag_test(F_DOOR_CORRIDOR))
+    if (flag_test(F_DOOR_CORRIDOR_1F_BR_KITCHEN))
         message("右側の扉は廊下に通じている。");
     else
         message("右側に扉%nwがある。", ni_right_door);
@@ -46,11 +42,11 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         if (vid == vi_left) {
-            door_move(ai_dining, F_DOOR_DINING);
+            door_move(ai_dining, F_DOOR_DINING_KITCHEN);
             return 1;
         }
         if (vid == vi_right) {
-            door_move(ai_corridor_1f_br, F_DOOR_CORRIDOR);
+            door_move(ai_corridor_1f_br, F_DOOR_CORRIDOR_1F_BR_KITCHEN);
             return 1;
         }
         if (vid == vi_look) {
@@ -106,7 +102,7 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
             message("食べられそうに見えるが、なんだか気が引ける。");
             return 1;
         }
-        return lying_item(vid, nid, chicken_in_oven(), F_CHICKEN, noun_here);
+        return lying_item(vid, nid, chicken_in_oven(), F_CHICKEN_TAKEN, noun_here);
 
     case ni_range:
         if (vid == vi_look) {
@@ -258,7 +254,7 @@ void draw_stove() {
     vx_draw_rect(266, 172, 326, 209);
     vx_draw_line(270, 186, 322, 186);
     vx_draw_line(270, 201, 322, 201);
-    if (flag_test_not(F_CHICKEN)) {
+    if (flag_test_not(F_CHICKEN_TAKEN)) {
         occlude(chicken);
         vx_draw_line(310, 187, 320, 181);
         vx_draw_line(314, 192, 323, 189);

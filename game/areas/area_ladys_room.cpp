@@ -8,6 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -18,24 +19,13 @@
 
 namespace {
 
-constexpr int F_WARDROBE_OPEN = 93;
-constexpr int F_DRAWER_UNLOCKED = 94;
-constexpr int F_DRAWER_OPEN = 95;
-constexpr int F_BRANCH = 96;         // branch taken
-constexpr int F_NECKLACE = 97;       // necklace taken
-constexpr int F_SHADOW_SCREAM = 98;  // the shadow's four stages, one at a time
-constexpr int F_SHADOW_OUTSIDE = 99;
-constexpr int F_SHADOW_ENTERS = 100;
-constexpr int F_SHADOW_HERE = 101;
-constexpr int F_DOOR = 183;          // door to the corridor known
-constexpr int F_LION = 134;          // the toys on the wardrobe floor taken
-constexpr int F_WITCH = 135;
-
-bool branch_lying() { return flag_test_not(F_BRANCH) && !has_item(ni_branch); }
-bool necklace_lying() { return flag_test(F_DRAWER_OPEN) && flag_test_not(F_NECKLACE) && !has_item(ni_necklace); }
+bool branch_lying() { return flag_test_not(F_BRANCH_TAKEN) && !has_item(ni_branch); }
+bool necklace_lying() {
+    return flag_test(F_DRESSER_DRAWER_OPEN) && flag_test_not(F_NECKLACE_TAKEN) && !has_item(ni_necklace);
+}
 // Something still lies on the wardrobe floor (seen from the room only as a shape).
 bool wardrobe_holds_toys() {
-    return (flag_test_not(F_LION) && !has_item(ni_lion)) || (flag_test_not(F_WITCH) && !has_item(ni_witch));
+    return (flag_test_not(F_LION_TAKEN) && !has_item(ni_lion)) || (flag_test_not(F_WITCH_TAKEN) && !has_item(ni_witch));
 }
 
 void look_room() {
@@ -46,14 +36,14 @@ void look_room() {
         message("左手には大人でも入れそうなほど大きな%nlがあり、扉が開いている。", ni_wardrobe);
     message("正面の%nlはガラスが割れ、冷たい風が吹き込んでいる。", ni_window);
     message("右手には%nlがあるが、鏡は無残に割れ、床に破片が散らばっている。", ni_dressing_table);
-    if (flag_test(F_DRAWER_OPEN)) {
+    if (flag_test(F_DRESSER_DRAWER_OPEN)) {
         if (necklace_lying())
             message("化粧台の%nlが開いていて、中に%nlが見える。", ni_drawer, ni_necklace);
         else
             message("化粧台の%nlは開いたままだ。", ni_drawer);
     }
     if (branch_lying()) message("窓の下には、ガラスを突き破って飛び込んできたらしい%nlが落ちている。", ni_branch);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -100,11 +90,11 @@ int wardrobe(int vid) {
 }
 
 void open_drawer() {
-    if (flag_test_not(F_DRAWER_UNLOCKED)) {
+    if (flag_test_not(F_DRESSER_DRAWER_UNLOCKED)) {
         message("鍵が掛かっている。");
         return;
     }
-    flag_set_once(F_DRAWER_OPEN, "化粧台の抽斗を開けた。", "化粧台の抽斗はもう開いている。");
+    flag_set_once(F_DRESSER_DRAWER_OPEN, "化粧台の抽斗を開けた。", "化粧台の抽斗はもう開いている。");
 }
 
 // The drawer and the dressing table answer alike.
@@ -113,7 +103,7 @@ int drawer(int vid, int nid) {
     case vi_look:
         if (nid == ni_dressing_table)
             message("優美な曲線の化粧台だ。鏡は蜘蛛の巣のようにひび割れ、半分ほどが床に落ちている。");
-        if (flag_test_not(F_DRAWER_OPEN))
+        if (flag_test_not(F_DRESSER_DRAWER_OPEN))
             message("化粧台には小さな抽斗がひとつあり、金色の縁取りのある鍵穴がついている。");
         else if (necklace_lying())
             message("開いた抽斗の中に%nlが入っている。", ni_necklace);
@@ -121,8 +111,8 @@ int drawer(int vid, int nid) {
             message("開いた抽斗の中は空っぽだ。");
         return 1;
     case vi_examine:
-        if (flag_test_not(F_DRAWER_OPEN)) {
-            if (flag_test_not(F_DRAWER_UNLOCKED))
+        if (flag_test_not(F_DRESSER_DRAWER_OPEN)) {
+            if (flag_test_not(F_DRESSER_DRAWER_UNLOCKED))
                 message("抽斗には鍵が掛かっている。金色の縁取りのある鍵穴だ。");
             else
                 message("抽斗の鍵は開いている。");
@@ -138,7 +128,7 @@ int drawer(int vid, int nid) {
         return 1;
     case vi_close:
     case vi_push:
-        flag_clear_once(F_DRAWER_OPEN, "化粧台の抽斗を閉じた。", "化粧台の抽斗はもう閉まっている。");
+        flag_clear_once(F_DRESSER_DRAWER_OPEN, "化粧台の抽斗を閉じた。", "化粧台の抽斗はもう閉まっている。");
         return 1;
     case vi_break:
     case vi_hit:
@@ -155,10 +145,10 @@ int drawer(int vid, int nid) {
 }
 
 void take_necklace() {
-    take_item(ni_necklace, F_NECKLACE);
+    take_item(ni_necklace, F_NECKLACE_TAKEN);
     // The hunt starts: saving is refused until the shadow is gone.
     flag_set(F_SHADOW_SCREAM);
-    flag_set(FLAG_DANGER);
+    flag_set(F_DANGER);
 }
 
 bool is_key(int nid) {
@@ -177,7 +167,7 @@ int area_ladys_room_handler(int vid, int nid, int *noun_here) {
             enter_wardrobe();
             return 1;
         }
-        return leave_or_look(vid, ai_corridor_2f_cr, F_DOOR, look_room);
+        return leave_or_look(vid, ai_corridor_2f_cr, F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -210,7 +200,7 @@ int area_ladys_room_handler(int vid, int nid, int *noun_here) {
         if (vid == vi_use) {
             // The key stays in its lock once turned.
             message("鍵が開いた。");
-            flag_set(F_DRAWER_UNLOCKED);
+            flag_set(F_DRESSER_DRAWER_UNLOCKED);
             remove_item(ni_golden_key);
             return 1;
         }
@@ -229,7 +219,7 @@ int area_ladys_room_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_branch:
-        return lying_item(vid, nid, branch_lying(), F_BRANCH, noun_here);
+        return lying_item(vid, nid, branch_lying(), F_BRANCH_TAKEN, noun_here);
 
     case ni_mirror:
         // The bathroom mirror, when carried, is the common handlers' business.
@@ -388,7 +378,7 @@ void draw_dressing_table() {
     occlude_circle(302, 162, 3);
     occlude_rect(366, 168, 374, 180);
     occlude_ellipse(382, 178, 5, 3);
-    if (flag_test_not(F_DRAWER_OPEN)) {
+    if (flag_test_not(F_DRESSER_DRAWER_OPEN)) {
         vx_draw_rect(316, 190, 356, 206);
         vx_draw_circle(336, 198, 2);
         return;
@@ -474,7 +464,7 @@ void area_ladys_room_draw() {
     draw_dressing_table();
     draw_stool_and_fragments();
     // The branch that came in through the window, until it is picked up.
-    if (flag_test_not(F_BRANCH)) {
+    if (flag_test_not(F_BRANCH_TAKEN)) {
         occlude(branch);
         vx_draw_line(262, 262, 272, 246);
         vx_draw_line(272, 246, 270, 236);

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -14,10 +15,6 @@
 #include "vexdraw.h"
 
 namespace {
-
-constexpr int FLAG_FIRST_ASCENT = 82;
-constexpr int FLAG_DOOR_UNLOCKED = 150;
-constexpr int FLAG_DOOR_UPSTAIRS = 180;
 
 bool is_key(int nid) {
     return nid == ni_brass_key || nid == ni_wooden_key || nid == ni_bronze_key || nid == ni_steel_key ||
@@ -27,26 +24,26 @@ bool is_key(int nid) {
 void look() {
     area_print_description(ai_landing);
     message("正面の壁に、重厚な両開きの扉%nwがある。", ni_front_door);
-    if (flag_test(FLAG_DOOR_UPSTAIRS)) message("正面の扉の向こうは二階の廊下になっている。");
+    if (flag_test(F_DOOR_LANDING_CORRIDOR_2F_C)) message("正面の扉の向こうは二階の廊下になっている。");
     message("%nlを下りれば玄関ホールに戻る。", ni_stairs);
 }
 
 // The Return after the blackout: the player comes to in the study.
 void wake_up_in_study() {
     event_wake_up();
-    flag_set(FLAG_FIRST_ASCENT);
+    flag_set(F_FIRST_ASCENT);
     area_request_move(ai_study);
     area_perform_move();
 }
 
 void go_upstairs() {
-    if (flag_test_not(FLAG_DOOR_UNLOCKED)) {
+    if (flag_test_not(F_UNLOCKED_LANDING_CORRIDOR_2F_C)) {
         msg_door_locked();
-    } else if (flag_test_not(FLAG_FIRST_ASCENT)) {
+    } else if (flag_test_not(F_FIRST_ASCENT)) {
         event_dark_stairs();
         set_wait_return_callback(wake_up_in_study);
     } else {
-        door_move(ai_corridor_2f_c, FLAG_DOOR_UPSTAIRS);
+        door_move(ai_corridor_2f_c, F_DOOR_LANDING_CORRIDOR_2F_C);
     }
 }
 
@@ -72,11 +69,11 @@ int move(int vid) {
 int use_key(int nid) {
     if (nid != ni_bronze_key) {
         msg_key_does_not_fit();
-    } else if (flag_test(FLAG_DOOR_UNLOCKED)) {
+    } else if (flag_test(F_UNLOCKED_LANDING_CORRIDOR_2F_C)) {
         msg_door_already_unlocked();
     } else {
         msg_door_unlocked();
-        flag_set(FLAG_DOOR_UNLOCKED);
+        flag_set(F_UNLOCKED_LANDING_CORRIDOR_2F_C);
         remove_item(ni_bronze_key);
     }
     return 1;

@@ -5,6 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -12,19 +13,6 @@
 #include "area_kit.h"
 
 namespace {
-
-// Flags of this room.
-constexpr int F_WASHER_OPEN = 73;
-constexpr int F_DRYER_OPEN = 74;
-constexpr int F_KEY_FOUND = 75; // the bronze key found in the jacket
-constexpr int F_BRONZE_KEY_TAKEN = 76;
-constexpr int F_DOG_UP = 77;   // the dog answered to its name
-constexpr int F_DOG_GONE = 78; // the dog left with its master's hat
-constexpr int F_BELT_TAKEN = 79;
-constexpr int F_ROD_TAKEN = 80;
-constexpr int F_POKER_TAKEN = 81;
-constexpr int F_DOOR_CORRIDOR = 175;
-constexpr int F_HATCH = 192;
 
 bool dog_here() { return flag_test_not(F_DOG_GONE); }
 bool dog_on_hatch() { return flag_test_not(F_DOG_UP) && dog_here(); }
@@ -60,8 +48,8 @@ void go_down() {
         msg_too_dark();
         return;
     }
-    flag_set(0); // danger below: no saving until the player is back up
-    door_move(ai_cellar, F_HATCH);
+    flag_set(F_DANGER); // danger below: no saving until the player is back up
+    door_move(ai_cellar, F_DOOR_LAUNDRY_CELLAR);
 }
 
 void look_around() {
@@ -79,8 +67,8 @@ void look_around() {
     bool poker = flag_test_not(F_POKER_TAKEN) && !has_item(ni_poker);
     if (rod) message("洗濯機の脇に%nlが立てかけてある。", ni_fishing_rod);
     if (poker) message(rod ? "その陰には%nlも見える。" : "洗濯機の脇に%nlが立てかけてある。", ni_poker);
-    if (flag_test(F_DOOR_CORRIDOR)) message("%nlは廊下に通じている。", ni_back_door);
-    if (flag_test(F_HATCH)) message("%nlは地下室に通じている。", ni_hatch);
+    if (flag_test(F_DOOR_CORRIDOR_1F_BR_LAUNDRY)) message("%nlは廊下に通じている。", ni_back_door);
+    if (flag_test(F_DOOR_LAUNDRY_CELLAR)) message("%nlは地下室に通じている。", ni_hatch);
 }
 
 int no_noun(int vid) {
@@ -89,7 +77,7 @@ int no_noun(int vid) {
         message("この扉は開けられそうにない。");
         return 1;
     case vi_backward:
-        door_move(ai_corridor_1f_br, F_DOOR_CORRIDOR);
+        door_move(ai_corridor_1f_br, F_DOOR_CORRIDOR_1F_BR_LAUNDRY);
         return 1;
     case vi_down:
         go_down();
@@ -232,9 +220,9 @@ int clothes(int vid, int *noun_here) {
         message("洗濯機に入ったままの、大人と子供の衣類だ。男物の上着も混じっている。");
         return 1;
     case vi_examine:
-        if (flag_test_not(F_KEY_FOUND)) {
+        if (flag_test_not(F_BRONZE_KEY_FOUND)) {
             message("上着のポケットに%nlがあった。", ni_bronze_key);
-            flag_set(F_KEY_FOUND);
+            flag_set(F_BRONZE_KEY_FOUND);
         } else if (flag_test_not(F_BRONZE_KEY_TAKEN) && !has_item(ni_bronze_key)) {
             message("上着のポケットに%nlが入っている。", ni_bronze_key);
         } else {
@@ -282,7 +270,7 @@ int area_laundry_handler(int vid, int nid, int *noun_here) {
     case ni_clothes:
         return clothes(vid, noun_here);
     case ni_bronze_key:
-        return lying_item(vid, nid, flag_test(F_KEY_FOUND) && flag_test_not(F_BRONZE_KEY_TAKEN),
+        return lying_item(vid, nid, flag_test(F_BRONZE_KEY_FOUND) && flag_test_not(F_BRONZE_KEY_TAKEN),
                           F_BRONZE_KEY_TAKEN, noun_here);
     case ni_belt:
         return lying_item(vid, nid, flag_test(F_DOG_GONE) && flag_test_not(F_BELT_TAKEN), F_BELT_TAKEN,

@@ -11,6 +11,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -19,71 +20,52 @@
 
 namespace {
 
-constexpr int F_SPONGE_WET = 44;
-constexpr int F_STUDY_CLOSED = 107;   // the study-library door is shut
-constexpr int F_ARMOUR_GONE = 113;    // the circle erased, the armour harmless
-constexpr int F_ARMOUR_COMING = 114;
-constexpr int F_ARMOUR_HERE = 115;    // in front of the player
-constexpr int F_HANDLE_FOUND = 116;   // books moved off the handle
-constexpr int F_HANDLE_DOWN = 117;
-constexpr int F_PASSAGE_OPEN = 118;   // the right shelf swung open
-constexpr int F_SEANCE_READ = 119;
-constexpr int F_LADDER = 120;         // ladder against the left shelf
-constexpr int F_PLANE = 121;          // origami plane taken from the shelf top
-constexpr int F_FOSSIL = 122;         // fossil on the floor
-constexpr int F_ARMOUR_DOWN = 123;    // tripped over the fossil
-constexpr int F_ARMOUR_RISING = 124;
-constexpr int F_CANDLE_ON_ALTAR = 127;
-constexpr int F_KEY_SNATCHED = 131;   // sequence 0, first stage
-constexpr int F_DOOR = 186;
-constexpr int SEQ_GOLDEN_KEY = 0;
-
 bool key_on_floor() { return !fseq_is_running(SEQ_GOLDEN_KEY) && !has_item(ni_golden_key); }
-bool fossil_on_floor() { return flag_test(F_FOSSIL) && !has_item(ni_fossil); }
-bool armour_lying() { return flag_test(F_ARMOUR_DOWN); }
+bool fossil_on_floor() { return flag_test(F_FOSSIL_ON_FLOOR) && !has_item(ni_fossil); }
+bool armour_lying() { return flag_test(F_LIBRARY_ARMOUR_DOWN); }
 
 void look_room() {
     area_print_description(ai_library);
     message("左右と正面の三方の壁は、天井まで届く%nlになっている。", ni_bookshelf);
-    if (flag_test(F_STUDY_CLOSED))
+    if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED))
         message("正面の本棚の間には扉%nwがあり、閉まっている。", ni_front_door);
     else
         message("正面の本棚の間には扉%nwがあり、開いた扉の向こうに書斎が見える。", ni_front_door);
     if (flag_test(F_PASSAGE_OPEN))
         message("右の本棚は扉のように開いていて、その奥に隠された%nlが口を開けている。", ni_passage);
-    else if (flag_test(F_HANDLE_FOUND))
+    else if (flag_test(F_SHELF_HANDLE_FOUND))
         message("右の本棚の本をどけたところに、小さな%nlが見える。", ni_handle);
-    if (flag_test(F_LADDER)) message("左の本棚には%nlが立てかけてある。", ni_ladder);
+    if (flag_test(F_LIBRARY_LADDER_PLACED)) message("左の本棚には%nlが立てかけてある。", ni_ladder);
     if (key_on_floor()) message("床の上に%nlが落ちている。", ni_golden_key);
     if (fossil_on_floor()) message("本棚の陰には%nlが置いてある。", ni_fossil);
-    if (flag_test(F_ARMOUR_HERE)) {
+    if (flag_test(F_LIBRARY_ARMOUR_HERE)) {
         msg_armor_stands();
         msg_armor_threatens();
     } else if (armour_lying()) {
         message("床の上には%nlが倒れている。", ni_samurai_armor);
-    } else if (flag_test(F_ARMOUR_GONE)) {
+    } else if (flag_test(F_LIBRARY_ARMOUR_GONE)) {
         message("床の上には、ばらばらになった%nlが転がっている。", ni_samurai_armor);
     }
     message("右手には、もう一つ扉%nwがある。", ni_right_door);
-    if (flag_test(F_DOOR)) message("右の扉は廊下に通じている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_R_LIBRARY)) message("右の扉は廊下に通じている。");
 }
 
 // Leaving sends the armour back to its seat in the study (unless it has
 // been destroyed), and lets the toy that took the golden key be seen on
 // its way downstairs once the player is in the corridor.
 void leave() {
-    if (flag_test_not(F_ARMOUR_GONE)) {
-        flag_clear(F_ARMOUR_COMING);
-        flag_clear(F_ARMOUR_HERE);
-        flag_clear(F_HANDLE_FOUND);
-        flag_clear(F_ARMOUR_DOWN);
-        flag_clear(F_ARMOUR_RISING);
+    if (flag_test_not(F_LIBRARY_ARMOUR_GONE)) {
+        flag_clear(F_LIBRARY_ARMOUR_COMING);
+        flag_clear(F_LIBRARY_ARMOUR_HERE);
+        flag_clear(F_SHELF_HANDLE_FOUND);
+        flag_clear(F_LIBRARY_ARMOUR_DOWN);
+        flag_clear(F_LIBRARY_ARMOUR_RISING);
     }
 }
 
 void leave_to_corridor() {
     leave();
-    door_move(ai_corridor_2f_r, F_DOOR);
+    door_move(ai_corridor_2f_r, F_DOOR_CORRIDOR_2F_R_LIBRARY);
     if (flag_test(F_KEY_SNATCHED)) {
         message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
         fseq_proceed(SEQ_GOLDEN_KEY);
@@ -102,7 +84,7 @@ void enter_passage() {
 int no_noun(int vid) {
     switch (vid) {
     case vi_forward:
-        if (flag_test(F_STUDY_CLOSED)) {
+        if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED)) {
             msg_door_closed();
             return 1;
         }
@@ -114,7 +96,7 @@ int no_noun(int vid) {
         leave_to_corridor();
         return 1;
     case vi_up:
-        if (flag_test_not(F_LADDER)) {
+        if (flag_test_not(F_LIBRARY_LADDER_PLACED)) {
             msg_cannot_climb();
             return 1;
         }
@@ -162,7 +144,7 @@ int golden_key(int vid, int *noun_here) {
 int fossil(int vid, int *noun_here) {
     if (has_item(ni_fossil)) {
         if (vid == vi_put) {
-            put_item(ni_fossil, F_FOSSIL, "%nnを本棚の陰に置いた。");
+            put_item(ni_fossil, F_FOSSIL_ON_FLOOR, "%nnを本棚の陰に置いた。");
             return 1;
         }
         *noun_here = 0;
@@ -178,7 +160,7 @@ int fossil(int vid, int *noun_here) {
     }
     if (vid == vi_get) {
         take_item(ni_fossil, -1);
-        flag_clear(F_FOSSIL);
+        flag_clear(F_FOSSIL_ON_FLOOR);
         return 1;
     }
     return 0;
@@ -188,13 +170,13 @@ int ladder(int vid, int *noun_here) {
     if (has_item(ni_ladder)) {
         if (vid == vi_put || vid == vi_use) {
             remove_item(ni_ladder);
-            flag_set_once(F_LADDER, "あなたは本棚に梯子を掛けた。", "梯子はもう立てかけてある。");
+            flag_set_once(F_LIBRARY_LADDER_PLACED, "あなたは本棚に梯子を掛けた。", "梯子はもう立てかけてある。");
             return 1;
         }
         *noun_here = 0;
         return 0;
     }
-    if (flag_test_not(F_LADDER)) {
+    if (flag_test_not(F_LIBRARY_LADDER_PLACED)) {
         *noun_here = 0;
         return 0;
     }
@@ -204,7 +186,7 @@ int ladder(int vid, int *noun_here) {
         return 1;
     case vi_get:
         take_item(ni_ladder, -1);
-        flag_clear(F_LADDER);
+        flag_clear(F_LIBRARY_LADDER_PLACED);
         return 1;
     case vi_put:
         message("梯子はもう立てかけてある。");
@@ -220,7 +202,7 @@ int ladder(int vid, int *noun_here) {
 
 // Erasing the circle inside the fallen armour is done with the sponge.
 int erase_circle() {
-    if (flag_test(F_ARMOUR_GONE)) {
+    if (flag_test(F_LIBRARY_ARMOUR_GONE)) {
         msg_no_circle_left();
     } else if (!has_item(ni_sponge)) {
         message("手でこすったぐらいでは消えそうにない。");
@@ -229,10 +211,10 @@ int erase_circle() {
     } else {
         message("濡れたスポンジで鎧の内側をこすると、魔法陣は消えた。");
         message("もがいていた鎧の四肢が力を失い、がしゃっと床の上に崩れ落ちた。");
-        flag_clear(F_ARMOUR_COMING);
-        flag_clear(F_ARMOUR_DOWN);
-        flag_clear(F_ARMOUR_RISING);
-        flag_set(F_ARMOUR_GONE);
+        flag_clear(F_LIBRARY_ARMOUR_COMING);
+        flag_clear(F_LIBRARY_ARMOUR_DOWN);
+        flag_clear(F_LIBRARY_ARMOUR_RISING);
+        flag_set(F_LIBRARY_ARMOUR_GONE);
         remove_item(ni_fishing_rod);
         remove_item(ni_sponge);
     }
@@ -240,7 +222,7 @@ int erase_circle() {
 }
 
 int armour(int vid, int *noun_here) {
-    if (flag_test(F_ARMOUR_HERE)) {
+    if (flag_test(F_LIBRARY_ARMOUR_HERE)) {
         if (vid == vi_look || vid == vi_examine) {
             msg_armor_stands();
             msg_armor_threatens();
@@ -255,7 +237,7 @@ int armour(int vid, int *noun_here) {
     if (armour_lying()) {
         switch (vid) {
         case vi_look:
-            if (flag_test(F_ARMOUR_RISING))
+            if (flag_test(F_LIBRARY_ARMOUR_RISING))
                 message("床に倒れた鎧が、手足をばたつかせて起き上がろうとしている。");
             else
                 message("化石に蹴躓いた鎧が、床の上にあおむけに倒れている。");
@@ -270,7 +252,7 @@ int armour(int vid, int *noun_here) {
             return 0;
         }
     }
-    if (flag_test(F_ARMOUR_GONE)) {
+    if (flag_test(F_LIBRARY_ARMOUR_GONE)) {
         switch (vid) {
         case vi_look:
             message("ばらばらになった鎧が床に転がっている。もう動き出す気配はない。");
@@ -286,7 +268,7 @@ int armour(int vid, int *noun_here) {
         }
     }
     // Otherwise it sits in the study, seen through the open door.
-    if (flag_test_not(F_STUDY_CLOSED)) {
+    if (flag_test_not(F_STUDY_LIBRARY_DOOR_CLOSED)) {
         if (vid == vi_look) {
             message("開いた扉の向こうの書斎に、鎧が座っているのが見える。");
             return 1;
@@ -299,21 +281,21 @@ int armour(int vid, int *noun_here) {
 }
 
 int magic_circle(int vid, int *noun_here) {
-    if (!armour_lying() && flag_test_not(F_ARMOUR_GONE)) {
+    if (!armour_lying() && flag_test_not(F_LIBRARY_ARMOUR_GONE)) {
         *noun_here = 0;
         return 0;
     }
     switch (vid) {
     case vi_look:
     case vi_examine:
-        if (flag_test(F_ARMOUR_GONE))
+        if (flag_test(F_LIBRARY_ARMOUR_GONE))
             msg_no_circle_left();
         else
             message("胴鎧の内側に描かれた奇妙な図形だ。見ていると、図形がかすかに脈打っているような気がする。");
         return 1;
     case vi_erase:
     case vi_touch:
-        if (vid == vi_touch && flag_test_not(F_ARMOUR_GONE)) {
+        if (vid == vi_touch && flag_test_not(F_LIBRARY_ARMOUR_GONE)) {
             message("手でこすったぐらいでは消えそうにない。");
             return 1;
         }
@@ -330,7 +312,7 @@ int right_bookshelf(int vid) {
         message("オカルトや心霊術の本ばかりが並んだ本棚だ。中に%nlという本がある。", ni_necromancy);
         if (flag_test(F_PASSAGE_OPEN))
             message("本棚は扉のように開いていて、奥に%nlが続いている。", ni_passage);
-        else if (flag_test(F_HANDLE_FOUND))
+        else if (flag_test(F_SHELF_HANDLE_FOUND))
             message("本をどけたところに小さな%nlがある。", ni_handle);
         return 1;
     case vi_move:
@@ -338,7 +320,7 @@ int right_bookshelf(int vid) {
     case vi_pull:
         if (flag_test(F_PASSAGE_OPEN))
             message("本棚はもう動かしてある。");
-        else if (flag_test(F_HANDLE_DOWN)) {
+        else if (flag_test(F_SHELF_HANDLE_DOWN)) {
             message("本棚を動かすと隠された%nlが現れた。", ni_passage);
             flag_set(F_PASSAGE_OPEN);
         } else {
@@ -364,12 +346,12 @@ int books(int vid) {
         return 1;
     case vi_remove:
     case vi_move:
-        if (flag_test(F_HANDLE_FOUND) || flag_test(F_PASSAGE_OPEN)) {
+        if (flag_test(F_SHELF_HANDLE_FOUND) || flag_test(F_PASSAGE_OPEN)) {
             message("本はもうどけてある。");
             return 1;
         }
         message("本棚の本をどけると、小さな%nlが現れた。", ni_handle);
-        flag_set(F_HANDLE_FOUND);
+        flag_set(F_SHELF_HANDLE_FOUND);
         return 1;
     case vi_get:
         msg_no_need_to_carry();
@@ -380,25 +362,25 @@ int books(int vid) {
 }
 
 int handle(int vid, int *noun_here) {
-    if (flag_test_not(F_HANDLE_FOUND)) {
+    if (flag_test_not(F_SHELF_HANDLE_FOUND)) {
         *noun_here = 0;
         return 0;
     }
     switch (vid) {
     case vi_look:
-        message(flag_test(F_HANDLE_DOWN) ? "押し下げられた小さな取っ手だ。" : "本棚の奥の板から突き出た、小さな取っ手だ。");
+        message(flag_test(F_SHELF_HANDLE_DOWN) ? "押し下げられた小さな取っ手だ。" : "本棚の奥の板から突き出た、小さな取っ手だ。");
         return 1;
     case vi_push:
     case vi_pull:
     case vi_move:
     case vi_turn:
     case vi_use:
-        if (flag_test(F_HANDLE_DOWN)) {
+        if (flag_test(F_SHELF_HANDLE_DOWN)) {
             message("%nnはもう押し下げてある。", ni_handle);
             return 1;
         }
         message("力を込めて%nnを押し下げると、がたんと本棚の裏で何かが外れるような音がした。", ni_handle);
-        flag_set(F_HANDLE_DOWN);
+        flag_set(F_SHELF_HANDLE_DOWN);
         return 1;
     default:
         return 0;
@@ -429,16 +411,16 @@ int necromancy(int vid, int *noun_here) {
 int front_door(int vid, int *noun_here) {
     switch (vid) {
     case vi_open:
-        flag_clear_once(F_STUDY_CLOSED, "正面の扉を開けた。", "正面の扉はもう開いている。");
+        flag_clear_once(F_STUDY_LIBRARY_DOOR_CLOSED, "正面の扉を開けた。", "正面の扉はもう開いている。");
         return 1;
     case vi_close:
-        flag_set_once(F_STUDY_CLOSED, "正面の扉を閉めた。", "正面の扉はもう閉まっている。");
+        flag_set_once(F_STUDY_LIBRARY_DOOR_CLOSED, "正面の扉を閉めた。", "正面の扉はもう閉まっている。");
         return 1;
     case vi_push:
     case vi_pull:
         return redispatch(vi_forward, noun_here);
     case vi_look:
-        message(flag_test(F_STUDY_CLOSED) ? "書斎に通じる扉だ。閉まっている。" : "書斎に通じる扉だ。開け放たれている。");
+        message(flag_test(F_STUDY_LIBRARY_DOOR_CLOSED) ? "書斎に通じる扉だ。閉まっている。" : "書斎に通じる扉だ。開け放たれている。");
         return 1;
     default:
         return 0;
@@ -466,7 +448,7 @@ int handler(int vid, int nid, int *noun_here) {
     case ni_ladder:
         return ladder(vid, noun_here);
     case ni_sponge:
-        if (vid == vi_use && has_item(ni_sponge) && (armour_lying() || flag_test(F_ARMOUR_GONE)))
+        if (vid == vi_use && has_item(ni_sponge) && (armour_lying() || flag_test(F_LIBRARY_ARMOUR_GONE)))
             return erase_circle();
         *noun_here = 0;
         return 0;
@@ -497,7 +479,7 @@ int handler(int vid, int nid, int *noun_here) {
         if (vid == vi_up) return redispatch(vi_up, noun_here);
         if (vid == vi_look) {
             message("文学全集がずらりと並んだ本棚だ。天井近くまであり、上の方には手が届かない。");
-            if (flag_test_not(F_PLANE)) message("本棚の上に、何か白いものが乗っているのが見える。");
+            if (flag_test_not(F_PLANE_TAKEN)) message("本棚の上に、何か白いものが乗っているのが見える。");
             return 1;
         }
         return 0;
@@ -517,7 +499,7 @@ int handler(int vid, int nid, int *noun_here) {
         }
         return look_reply(vid, "本棚の裏に隠されていた通路だ。奥は真っ暗で、何も見えない。");
     case ni_origami_plane:
-        if (flag_test(F_PLANE) || has_item(ni_origami_plane)) break;
+        if (flag_test(F_PLANE_TAKEN) || has_item(ni_origami_plane)) break;
         if (vid == vi_get) {
             message("本棚の上には手が届かない。");
             return 1;
@@ -549,25 +531,25 @@ int area_library_handler(int vid, int nid, int *noun_here) {
 // and then struggles up again two commands later.
 void area_library_turn_hook(int counted) {
     if (!counted) return;
-    if (flag_test_not(F_STUDY_CLOSED) && flag_test_not(F_ARMOUR_GONE) && area_next() < 0)
-        flag_set(F_ARMOUR_COMING);
-    if (flag_test(F_ARMOUR_RISING)) {
+    if (flag_test_not(F_STUDY_LIBRARY_DOOR_CLOSED) && flag_test_not(F_LIBRARY_ARMOUR_GONE) && area_next() < 0)
+        flag_set(F_LIBRARY_ARMOUR_COMING);
+    if (flag_test(F_LIBRARY_ARMOUR_RISING)) {
         message("床に倒れていた鎧が立ち上がった！");
-        flag_clear(F_ARMOUR_DOWN);
-        flag_clear(F_ARMOUR_RISING);
-        flag_set(F_ARMOUR_HERE);
-    } else if (flag_test(F_ARMOUR_DOWN)) {
+        flag_clear(F_LIBRARY_ARMOUR_DOWN);
+        flag_clear(F_LIBRARY_ARMOUR_RISING);
+        flag_set(F_LIBRARY_ARMOUR_HERE);
+    } else if (flag_test(F_LIBRARY_ARMOUR_DOWN)) {
         message("床に倒れている鎧の手足が動きだし、立ち上がろうともがき始めた。");
-        flag_set(F_ARMOUR_RISING);
-    } else if (flag_test(F_ARMOUR_HERE)) {
+        flag_set(F_LIBRARY_ARMOUR_RISING);
+    } else if (flag_test(F_LIBRARY_ARMOUR_HERE)) {
         die_by_armour();
-    } else if (flag_test(F_ARMOUR_COMING)) {
+    } else if (flag_test(F_LIBRARY_ARMOUR_COMING)) {
         message("書斎に座っていた鎧が動き出し、こちらにやってきた！");
         if (fossil_on_floor()) {
             message("しかし床上の化石に蹴躓き、がしゃんと大きな音を立てて転んだ。");
-            flag_set(F_ARMOUR_DOWN);
+            flag_set(F_LIBRARY_ARMOUR_DOWN);
         } else {
-            flag_set(F_ARMOUR_HERE);
+            flag_set(F_LIBRARY_ARMOUR_HERE);
         }
     }
 }
@@ -637,7 +619,7 @@ void draw_back_shelves() {
 }
 
 void draw_study_door() {
-    if (flag_test(F_STUDY_CLOSED)) {
+    if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED)) {
         occlude_rect(298, 96, 342, 184);
         vx_draw_rect(303, 102, 337, 136);
         vx_draw_rect(303, 142, 337, 178);
@@ -649,7 +631,8 @@ void draw_study_door() {
     vx_draw_line(298, 170, 342, 170);
     vx_draw_rect(326, 110, 338, 126);
     vx_draw_rect(304, 156, 330, 170);
-    if (flag_test_not(F_ARMOUR_GONE) && flag_test_not(F_ARMOUR_HERE) && flag_test_not(F_ARMOUR_DOWN)) {
+    if (flag_test_not(F_LIBRARY_ARMOUR_GONE) && flag_test_not(F_LIBRARY_ARMOUR_HERE) &&
+        flag_test_not(F_LIBRARY_ARMOUR_DOWN)) {
         Place p = {316, 156, 1, 1};
         p.shape(seated_skirt);
         p.shape(seated_body);
@@ -665,12 +648,12 @@ void draw_study_door() {
 void draw_right_shelf() {
     if (flag_test_not(F_PASSAGE_OPEN)) {
         draw_side_shelf(right_wall_mirrored);
-        if (flag_test(F_HANDLE_FOUND)) {
+        if (flag_test(F_SHELF_HANDLE_FOUND)) {
             // Books taken out of the middle shelf; the handle in the gap.
             const VxPoint gap[] = {right_wall(520, 300), right_wall(520, 430), right_wall(560, 430), right_wall(560, 300)};
             occlude(gap);
             VxPoint pivot = right_wall(540, 365);
-            int tip = flag_test(F_HANDLE_DOWN) ? 14 : -14;
+            int tip = flag_test(F_SHELF_HANDLE_DOWN) ? 14 : -14;
             vx_draw_line(pivot.x, pivot.y, pivot.x + 4, pivot.y + tip);
             vx_fill_circle(pivot.x + 4, pivot.y + tip, 3);
             vx_draw_circle(pivot.x, pivot.y, 2);
@@ -691,9 +674,9 @@ void draw_right_shelf() {
             vx_draw_line(x, yb, x, yb - 14 - x % 5);
         }
     }
-    if (flag_test(F_HANDLE_FOUND)) {
+    if (flag_test(F_SHELF_HANDLE_FOUND)) {
         vx_draw_circle(500, 180, 2);
-        vx_draw_line(500, 180, 504, flag_test(F_HANDLE_DOWN) ? 194 : 166);
+        vx_draw_line(500, 180, 504, flag_test(F_SHELF_HANDLE_DOWN) ? 194 : 166);
     }
 }
 
@@ -717,13 +700,13 @@ void area_library_draw() {
     draw_back_shelves();
     draw_study_door();
     draw_side_shelf(left_wall);
-    if (flag_test_not(F_PLANE)) {
+    if (flag_test_not(F_PLANE_TAKEN)) {
         occlude(plane);
         vx_draw_line(126, 34, 104, 48);
     }
     draw_right_shelf();
-    if (flag_test(F_LADDER)) draw_ladder();
-    if (flag_test(F_FOSSIL)) {
+    if (flag_test(F_LIBRARY_LADDER_PLACED)) draw_ladder();
+    if (flag_test(F_FOSSIL_ON_FLOOR)) {
         // The ammonite in the shadow of the left shelf.
         occlude_circle(236, 238, 12);
         vx_draw_circle(238, 238, 7);
@@ -736,5 +719,5 @@ void area_library_draw() {
         vx_draw_line(380, 275, 379, 281);
         vx_draw_line(385, 276, 384, 281);
     }
-    if (flag_test(F_ARMOUR_HERE)) draw_standing_armour({320, 326, 1, 1}, 1, false);
+    if (flag_test(F_LIBRARY_ARMOUR_HERE)) draw_standing_armour({320, 326, 1, 1}, 1, false);
 }

@@ -5,6 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,37 +16,19 @@
 
 namespace {
 
-// Flags of this room.
-constexpr int F_PHONE_RINGING = 12; // set by the corridor on the way in
-constexpr int F_PHONE_STOPS = 13;   // the player walked out on it
-constexpr int F_PHONE_DEAD = 14;
-constexpr int F_PHONE_ANSWERED = 15; // counted by the rating
-constexpr int F_PHOTO_SEEN = 16;
-constexpr int F_MAN_SEEN = 17; // 18 woman, 19 girl, 20 boy
-constexpr int F_CLOCK_RUNNING = 21;
-constexpr int F_CLOCK_ON_HOUR = 22; // hands set to a full hour
-constexpr int F_CUCKOO_DUE = 23;
-constexpr int F_CUCKOO_OUT = 24; // the little window is open
-constexpr int F_BIRD_TAKEN = 25;
-constexpr int F_ASH_STIRRED = 26;
-constexpr int F_SILVER_KEY_TAKEN = 27;
-constexpr int F_FOSSIL_TAKEN = 28;
-constexpr int F_DOOR_DINING = 172;
-constexpr int F_DOOR_CORRIDOR = 176;
-
 struct person {
     int nid;
     int flag;
     const char *text;
 };
 constexpr person people[] = {
-    {ni_man, F_MAN_SEEN, "丸い眼鏡をかけた、学者風の男性だ。穏やかに微笑んでいる。"},
-    {ni_woman, F_MAN_SEEN + 1, "上品な女性だ。胸元に首飾りが光っている。"},
-    {ni_girl, F_MAN_SEEN + 2, "猫のぬいぐるみを大事そうに抱えた少女だ。"},
-    {ni_boy, F_MAN_SEEN + 3, "大きなロボットの玩具を得意げに掲げた少年だ。"},
+    {ni_man, F_PHOTO_MAN_SEEN, "丸い眼鏡をかけた、学者風の男性だ。穏やかに微笑んでいる。"},
+    {ni_woman, F_PHOTO_WOMAN_SEEN, "上品な女性だ。胸元に首飾りが光っている。"},
+    {ni_girl, F_PHOTO_GIRL_SEEN, "猫のぬいぐるみを大事そうに抱えた少女だ。"},
+    {ni_boy, F_PHOTO_BOY_SEEN, "大きなロボットの玩具を得意げに掲げた少年だ。"},
 };
 
-bool bird_out() { return flag_test(F_CUCKOO_OUT) && flag_test_not(F_BIRD_TAKEN) && !has_item(ni_bird); }
+bool bird_out() { return flag_test(F_CUCKOO_OUT) && flag_test_not(F_TOY_BIRD_TAKEN) && !has_item(ni_bird); }
 
 // The answer to "何時何分に合わせる?": four digits HHMM, or Return to give up.
 int answer_clock_time(char *line) {
@@ -85,17 +68,17 @@ void look_around() {
         message("暖炉の燃え殻の中で%nlが光っている。", ni_silver_key);
     message("左手には台に載った%nlが、右手の隅には%nlがある。", ni_tv, ni_telephone);
     message("壁には一家の%nlが飾られ、床には%nlが落ちている。", ni_photo, ni_videotape);
-    if (flag_test(F_DOOR_CORRIDOR)) message("%nlは廊下に通じている。", ni_back_door);
-    if (flag_test(F_DOOR_DINING)) message("%nlは食堂に通じている。", ni_right_door);
+    if (flag_test(F_DOOR_CORRIDOR_1F_BL_LIVING)) message("%nlは廊下に通じている。", ni_back_door);
+    if (flag_test(F_DOOR_LIVING_DINING)) message("%nlは食堂に通じている。", ni_right_door);
 }
 
 int no_noun(int vid) {
     switch (vid) {
     case vi_backward:
-        leave(ai_corridor_1f_bl, F_DOOR_CORRIDOR);
+        leave(ai_corridor_1f_bl, F_DOOR_CORRIDOR_1F_BL_LIVING);
         return 1;
     case vi_right:
-        leave(ai_dining, F_DOOR_DINING);
+        leave(ai_dining, F_DOOR_LIVING_DINING);
         return 1;
     case vi_look:
         look_around();
@@ -253,7 +236,7 @@ int area_living_handler(int vid, int nid, int *noun_here) {
         }
         return look_reply(vid, "鳩時計の錘を吊るした鎖だ。");
     case ni_bird:
-        return lying_item(vid, nid, bird_out(), F_BIRD_TAKEN, noun_here);
+        return lying_item(vid, nid, bird_out(), F_TOY_BIRD_TAKEN, noun_here);
     case ni_cuckoo:
         // What looks out of the little window is the children's toy bird.
         if (bird_out()) return area_call_handler(get_cur_area(), vid, ni_bird, noun_here);

@@ -5,6 +5,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -13,18 +14,13 @@
 
 namespace {
 
-constexpr int FLAG_MAILBOX_OPEN = 2;
-constexpr int FLAG_MAILBOX_CLOSED_AGAIN = 3; // a mania point
-constexpr int FLAG_LEAFLET_TAKEN = 4;
-constexpr int FLAG_MEDAL_TAKEN = 5;
-
 bool leaflet_lying() {
-    return flag_test(FLAG_MAILBOX_OPEN) && flag_test_not(FLAG_LEAFLET_TAKEN) && !has_item(ni_leaflet);
+    return flag_test(F_MAILBOX_OPEN) && flag_test_not(F_LEAFLET_TAKEN) && !has_item(ni_leaflet);
 }
 
 // The medal lies under the leaflet, so it shows once the leaflet is out.
 bool medal_lying() {
-    return flag_test(FLAG_MAILBOX_OPEN) && flag_test(FLAG_LEAFLET_TAKEN) && flag_test_not(FLAG_MEDAL_TAKEN) &&
+    return flag_test(F_MAILBOX_OPEN) && flag_test(F_LEAFLET_TAKEN) && flag_test_not(F_MEDAL_TAKEN) &&
            !has_item(ni_medal);
 }
 
@@ -33,14 +29,14 @@ void say_contents() {
         message("中に%nlが入っている。", ni_leaflet);
     else if (medal_lying())
         message("中に%nlが入っている。", ni_medal);
-    else if (flag_test(FLAG_MAILBOX_OPEN))
+    else if (flag_test(F_MAILBOX_OPEN))
         message("中は空っぽだ。");
 }
 
 int look_around() {
     area_print_description(ai_mailbox);
     message("道端に古びた%nlが立っている。", ni_mailbox);
-    if (flag_test(FLAG_MAILBOX_OPEN)) {
+    if (flag_test(F_MAILBOX_OPEN)) {
         message("郵便受けの蓋は開いている。");
         say_contents();
     }
@@ -53,24 +49,24 @@ int mailbox_command(int vid) {
     switch (vid) {
     case vi_look:
         message("錆の浮いた金属製の郵便受けだ。側面には赤い旗が付いている。");
-        if (flag_test(FLAG_MAILBOX_OPEN))
+        if (flag_test(F_MAILBOX_OPEN))
             say_contents();
         else
             message("蓋は閉まっている。");
         return 1;
     case vi_open:
-        if (flag_test_not(FLAG_MAILBOX_OPEN)) {
-            flag_set(FLAG_MAILBOX_OPEN);
+        if (flag_test_not(F_MAILBOX_OPEN)) {
+            flag_set(F_MAILBOX_OPEN);
             message("郵便受けを開けた。");
-            if (flag_test_not(FLAG_LEAFLET_TAKEN)) message("なにか入っているようだ。");
+            if (flag_test_not(F_LEAFLET_TAKEN)) message("なにか入っているようだ。");
         } else {
             message("郵便受けはすでに開いている。");
         }
         return 1;
     case vi_close:
-        if (flag_test(FLAG_MAILBOX_OPEN)) {
-            flag_clear(FLAG_MAILBOX_OPEN);
-            flag_set(FLAG_MAILBOX_CLOSED_AGAIN);
+        if (flag_test(F_MAILBOX_OPEN)) {
+            flag_clear(F_MAILBOX_OPEN);
+            flag_set(F_MAILBOX_CLOSED_AGAIN);
             message("郵便受けを閉めた。");
         } else {
             message("郵便受けは閉まっている。");
@@ -111,9 +107,9 @@ int area_mailbox_handler(int vid, int nid, int *noun_here) {
     case ni_mailbox:
         return mailbox_command(vid);
     case ni_leaflet:
-        return lying_item(vid, nid, leaflet_lying(), FLAG_LEAFLET_TAKEN, noun_here);
+        return lying_item(vid, nid, leaflet_lying(), F_LEAFLET_TAKEN, noun_here);
     case ni_medal:
-        return lying_item(vid, nid, medal_lying(), FLAG_MEDAL_TAKEN, noun_here);
+        return lying_item(vid, nid, medal_lying(), F_MEDAL_TAKEN, noun_here);
     case ni_house:
         if (vid == vi_look) {
             message("崖の上に古い洋館が建っている。あれがケルダリーの屋敷だ。");
@@ -234,7 +230,7 @@ void area_mailbox_draw() {
     occlude(signal_flag);
 
     // The lid: shut (only its knob), or hanging open in front of the box.
-    if (flag_test_not(FLAG_MAILBOX_OPEN)) {
+    if (flag_test_not(F_MAILBOX_OPEN)) {
         vx_draw_arc(420, 195, 3, 4, 0, 360);
     } else {
         occlude(open_lid);
@@ -245,10 +241,10 @@ void area_mailbox_draw() {
     }
 
     // What is inside the open box: the leaflet first, the medal under it.
-    if (flag_test(FLAG_MAILBOX_OPEN) && flag_test_not(FLAG_LEAFLET_TAKEN)) {
+    if (flag_test(F_MAILBOX_OPEN) && flag_test_not(F_LEAFLET_TAKEN)) {
         polyline(leaflet);
     }
-    if (flag_test(FLAG_MAILBOX_OPEN) && flag_test(FLAG_LEAFLET_TAKEN) && flag_test_not(FLAG_MEDAL_TAKEN)) {
+    if (flag_test(F_MAILBOX_OPEN) && flag_test(F_LEAFLET_TAKEN) && flag_test_not(F_MEDAL_TAKEN)) {
         polyline(ribbon);
     }
 

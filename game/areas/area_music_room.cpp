@@ -8,6 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -16,54 +17,44 @@
 
 namespace {
 
-constexpr int F_SCORE_ON_STAND = 139; // the score set on the music stand
-constexpr int F_PLAYED = 140;         // played from the score: the D is dead
-constexpr int F_KEY_SEEN = 141;       // the steel key seen on the hammer
-constexpr int F_STEEL_KEY = 142;      // steel key taken
-constexpr int F_UNLOCKED = 151;       // the corridor door unlocked from inside
-constexpr int F_DOOR_CORRIDOR = 188;
-constexpr int F_DOOR_BATHROOM = 189;
-constexpr int F_DOOR_GIRLS_ROOM = 190;
-constexpr int F_DOOR_BALCONY = 191;
-
-bool key_here() { return flag_test(F_KEY_SEEN) && flag_test_not(F_STEEL_KEY) && !has_item(ni_steel_key); }
+bool key_here() { return flag_test(F_STEEL_KEY_SEEN) && flag_test_not(F_STEEL_KEY_TAKEN) && !has_item(ni_steel_key); }
 
 void look_room() {
     area_print_description(ai_music_room);
     message("部屋の右手には、屋根を大きく開いた%nlが置かれ、その前に丸い%nlがある。", ni_piano, ni_chair);
-    if (flag_test(F_SCORE_ON_STAND)) message("ピアノの譜面台には%nlが置いてある。", ni_score);
+    if (flag_test(F_SCORE_ON_STAND_CEILING_SIGN)) message("ピアノの譜面台には%nlが置いてある。", ni_score);
     if (key_here()) message("ピアノのハンマーの一つに%nlが結わえられている。", ni_steel_key);
     message("正面には両開きのガラス扉%nwがあり、その両脇に背の高い%nlが並んでいる。", ni_front_door, ni_window);
     message("左手%nwと右手%nwにも扉がある。", ni_left_door, ni_right_door);
-    if (flag_test(F_DOOR_BALCONY)) message("正面の扉はバルコニーに通じている。");
-    if (flag_test(F_DOOR_BATHROOM)) message("左側の扉は浴室に通じている。");
-    if (flag_test(F_DOOR_GIRLS_ROOM)) message("右側の扉は子供部屋に通じている。");
-    if (flag_test(F_DOOR_CORRIDOR)) message("背後の扉は廊下に通じている。");
+    if (flag_test(F_DOOR_MUSIC_ROOM_BALCONY)) message("正面の扉はバルコニーに通じている。");
+    if (flag_test(F_DOOR_MUSIC_ROOM_BATHROOM_2F)) message("左側の扉は浴室に通じている。");
+    if (flag_test(F_DOOR_GIRLS_ROOM_MUSIC_ROOM)) message("右側の扉は子供部屋に通じている。");
+    if (flag_test(F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM)) message("背後の扉は廊下に通じている。");
 }
 
 void leave_to_corridor() {
     // Locked from the corridor side; from in here the handle turns it open.
-    if (flag_test_not(F_UNLOCKED)) {
+    if (flag_test_not(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM)) {
         msg_handle_unlocks();
-        flag_set(F_UNLOCKED);
+        flag_set(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM);
     }
-    door_move(ai_corridor_2f_l, F_DOOR_CORRIDOR);
+    door_move(ai_corridor_2f_l, F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM);
 }
 
 int no_noun(int vid) {
     switch (vid) {
     case vi_forward:
-        door_move(ai_balcony, F_DOOR_BALCONY);
+        door_move(ai_balcony, F_DOOR_MUSIC_ROOM_BALCONY);
         return 1;
     case vi_backward:
     case vi_exit:
         leave_to_corridor();
         return 1;
     case vi_left:
-        door_move(ai_bathroom_2f, F_DOOR_BATHROOM);
+        door_move(ai_bathroom_2f, F_DOOR_MUSIC_ROOM_BATHROOM_2F);
         return 1;
     case vi_right:
-        door_move(ai_girls_room, F_DOOR_GIRLS_ROOM);
+        door_move(ai_girls_room, F_DOOR_GIRLS_ROOM_MUSIC_ROOM);
         return 1;
     case vi_look:
         look_room();
@@ -74,36 +65,36 @@ int no_noun(int vid) {
 }
 
 void play_piano() {
-    if (flag_test_not(F_SCORE_ON_STAND)) {
+    if (flag_test_not(F_SCORE_ON_STAND_CEILING_SIGN)) {
         message("あなたは「ねこふんじゃった」を弾いた。");
         return;
     }
     message("あなたは楽譜を見ながらなんとか「エリーゼのために」を弾いた。");
     message("おや、Dの音が鳴っていない。");
-    flag_set(F_PLAYED);
+    flag_set(F_PIANO_PLAYED);
 }
 
 // Looking in under the raised lid: once the dead note is noticed, the key
 // tied to its hammer is found.
 void look_inside() {
-    if (flag_test_not(F_PLAYED)) {
+    if (flag_test_not(F_PIANO_PLAYED)) {
         message("屋根の中を覗くと、張りつめた弦とハンマーが整然と並んでいる。特に変わったところはない。");
         return;
     }
-    if (flag_test(F_STEEL_KEY) || has_item(ni_steel_key)) {
+    if (flag_test(F_STEEL_KEY_TAKEN) || has_item(ni_steel_key)) {
         message("屋根の中を覗くと、張りつめた弦とハンマーが整然と並んでいる。");
         return;
     }
     message("Dの音のハンマーに%nlが結わえられている。", ni_steel_key);
-    flag_set(F_KEY_SEEN);
+    flag_set(F_STEEL_KEY_SEEN);
 }
 
 int piano(int vid) {
     switch (vid) {
     case vi_look:
         message("黒塗りのグランドピアノだ。大きな屋根が突き上げ棒で開けられ、鍵盤の奥には譜面台がある。");
-        if (flag_test(F_SCORE_ON_STAND)) message("譜面台には%nlが置いてある。", ni_score);
-        if (flag_test(F_PLAYED)) look_inside();
+        if (flag_test(F_SCORE_ON_STAND_CEILING_SIGN)) message("譜面台には%nlが置いてある。", ni_score);
+        if (flag_test(F_PIANO_PLAYED)) look_inside();
         return 1;
     case vi_examine:
     case vi_open:
@@ -137,7 +128,7 @@ int piano(int vid) {
 // The score: carried, it can be set on the stand; on the stand it stays
 // here until taken back.
 int score(int vid, int *noun_here) {
-    if (flag_test(F_SCORE_ON_STAND)) {
+    if (flag_test(F_SCORE_ON_STAND_CEILING_SIGN)) {
         switch (vid) {
         case vi_look:
             message("ピアノの譜面台に置かれた%nnだ。", ni_score);
@@ -147,18 +138,18 @@ int score(int vid, int *noun_here) {
             return 1;
         case vi_put:
         case vi_use:
-            flag_set_once(F_SCORE_ON_STAND, "あなたは譜面台に楽譜を置いた。", "楽譜はもう置いてある。");
+            flag_set_once(F_SCORE_ON_STAND_CEILING_SIGN, "あなたは譜面台に楽譜を置いた。", "楽譜はもう置いてある。");
             return 1;
         case vi_get:
             take_item(ni_score, -1);
-            flag_clear(F_SCORE_ON_STAND);
+            flag_clear(F_SCORE_ON_STAND_CEILING_SIGN);
             return 1;
         default:
             return 0;
         }
     }
     if (has_item(ni_score) && (vid == vi_put || vid == vi_use)) {
-        put_item(ni_score, F_SCORE_ON_STAND, "あなたは譜面台に楽譜を置いた。");
+        put_item(ni_score, F_SCORE_ON_STAND_CEILING_SIGN, "あなたは譜面台に楽譜を置いた。");
         return 1;
     }
     *noun_here = 0;
@@ -201,7 +192,8 @@ int area_music_room_handler(int vid, int nid, int *noun_here) {
         return score(vid, noun_here);
 
     case ni_steel_key:
-        return lying_item(vid, nid, flag_test(F_KEY_SEEN) && flag_test_not(F_STEEL_KEY), F_STEEL_KEY, noun_here);
+        return lying_item(vid, nid, flag_test(F_STEEL_KEY_SEEN) && flag_test_not(F_STEEL_KEY_TAKEN), F_STEEL_KEY_TAKEN,
+                          noun_here);
 
     case ni_chair:
         if (vid == vi_look) {
@@ -328,7 +320,7 @@ void draw_piano() {
     vx_draw_line(543, 216, 515, 60);
     occlude(music_stand);
     vx_draw_line(360, 204, 418, 222);
-    if (flag_test(F_SCORE_ON_STAND)) {
+    if (flag_test(F_SCORE_ON_STAND_CEILING_SIGN)) {
         // The score open on the stand: two pages of staves.
         occlude(score_pages);
         vx_draw_line(389, 200, 387, 220);

@@ -8,6 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -16,14 +17,9 @@
 
 namespace {
 
-constexpr int F_BALL_DROPPED = 30; // the ball rolled into the pocket and kept
-constexpr int F_PAPER_OUT = 31;    // the wastepaper pushed out into the tray
-constexpr int F_PAPER_TAKEN = 32;  // wastepaper taken
-constexpr int F_DOOR = 179;
-
-bool paper_stuck() { return flag_test_not(F_PAPER_OUT); }
+bool paper_stuck() { return flag_test_not(F_WASTEPAPER_OUT); }
 bool paper_in_tray() {
-    return flag_test(F_PAPER_OUT) && flag_test_not(F_PAPER_TAKEN) && !has_item(ni_wastepaper);
+    return flag_test(F_WASTEPAPER_OUT) && flag_test_not(F_WASTEPAPER_TAKEN) && !has_item(ni_wastepaper);
 }
 
 void look_room() {
@@ -32,7 +28,7 @@ void look_room() {
     if (paper_stuck()) message("隅のポケットの一つに、丸めた%nlが詰まっている。", ni_wastepaper);
     if (paper_in_tray()) message("台の下の受け皿に%nlが落ちている。", ni_wastepaper);
     message("左手の壁には%nlが掛かっていて、正面には%nlがある。", ni_target, ni_window);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_1F_BL_PLAYROOM))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -41,11 +37,11 @@ void look_room() {
 void roll_ball() {
     message("あなたは%nnの上に%nnを転がした。", ni_billiard_table, ni_billiard_ball);
     remove_item(ni_billiard_ball);
-    flag_set(F_BALL_DROPPED);
+    flag_set(F_BALL_IN_POCKET);
     if (paper_stuck()) {
         message("球はまっすぐ転がって隅のポケットに落ち、詰まっていた紙屑を奥へと押し込んだ。");
         message("ことりと音がして、台の下の受け皿に%nlが転がり出てきた。", ni_wastepaper);
-        flag_set(F_PAPER_OUT);
+        flag_set(F_WASTEPAPER_OUT);
     } else {
         message("球は隅のポケットに吸い込まれていった。");
     }
@@ -64,7 +60,7 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_bl, F_DOOR, look_room);
+        return leave_or_look(vid, ai_corridor_1f_bl, F_DOOR_CORRIDOR_1F_BL_PLAYROOM, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -132,7 +128,7 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
             }
             return 0;
         }
-        return lying_item(vid, nid, paper_in_tray(), F_PAPER_TAKEN, noun_here);
+        return lying_item(vid, nid, paper_in_tray(), F_WASTEPAPER_TAKEN, noun_here);
 
     case ni_target:
     case ni_letter:

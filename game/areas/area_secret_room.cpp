@@ -8,6 +8,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -19,18 +20,11 @@
 
 namespace {
 
-constexpr int F_NOTEBOOK_FELL = 125;  // the pocket notebook fell from the skeleton
-constexpr int F_NOTEBOOK_READ = 126;
-constexpr int F_CANDLE_PLACED = 127;  // the candle on the altar's candlestick
-constexpr int F_CIRCLE_CHARGED = 128; // incense burnt in its flame
-constexpr int F_LETTER_READ = 129;
-constexpr int F_BOOK_READ = 130;
-
 void look_room() {
     area_print_description(ai_secret_room);
     message("床一面に大きな%nlが描かれ、その奥の壁際に%nlが座り込んでいる。", ni_magic_circle, ni_skeleton);
     if (flag_test(F_CIRCLE_CHARGED)) message("魔法陣全体が、かすかに光を帯びているように見える。");
-    if (flag_test(F_CANDLE_PLACED))
+    if (flag_test(F_CANDLE_ON_ALTAR))
         message("左手には石造りの%nlがあり、燭台では%nnが燃えている。", ni_altar, ni_candle);
     else
         message("左手には石造りの%nlがあり、燭台が据えられている。", ni_altar);
@@ -103,7 +97,7 @@ int book(int vid) {
     case vi_read:
     case vi_examine:
         doc_spell_book_full();
-        flag_set(F_BOOK_READ);
+        flag_set(F_SECRET_BOOK_READ);
         return 1;
     case vi_get:
         message("分厚く重い本だ。必要なところを読めば十分だろう。");
@@ -121,7 +115,7 @@ int letter(int vid) {
     case vi_read:
     case vi_examine:
         read_item(ni_letter);
-        flag_set(F_LETTER_READ);
+        flag_set(F_SECRET_LETTER_READ);
         return 1;
     case vi_get:
         msg_no_need_to_carry();
@@ -133,13 +127,13 @@ int letter(int vid) {
 
 void place_candle() {
     message("蝋燭を燭台に置いた。");
-    flag_set(F_CANDLE_PLACED);
+    flag_set(F_CANDLE_ON_ALTAR);
     remove_item(ni_candle);
 }
 
 void take_candle() {
     take_item(ni_candle, -1);
-    flag_clear(F_CANDLE_PLACED);
+    flag_clear(F_CANDLE_ON_ALTAR);
     if (flag_test(F_CIRCLE_CHARGED)) {
         message("魔法陣から力を感じなくなった。");
         flag_clear(F_CIRCLE_CHARGED);
@@ -155,7 +149,7 @@ int candle(int vid, int *noun_here) {
         *noun_here = 0;
         return 0;
     }
-    if (flag_test_not(F_CANDLE_PLACED)) {
+    if (flag_test_not(F_CANDLE_ON_ALTAR)) {
         *noun_here = 0;
         return 0;
     }
@@ -176,7 +170,7 @@ int candle(int vid, int *noun_here) {
 }
 
 void burn_incense() {
-    if (flag_test_not(F_CANDLE_PLACED)) {
+    if (flag_test_not(F_CANDLE_ON_ALTAR)) {
         message("祭壇に火が必要だ。");
         return;
     }
@@ -248,7 +242,7 @@ int area_secret_room_handler(int vid, int nid, int *noun_here) {
     case ni_altar:
         if (vid == vi_look || vid == vi_examine) {
             message("四角い石を積んだ祭壇だ。上に燭台が据えられている。");
-            if (flag_test(F_CANDLE_PLACED))
+            if (flag_test(F_CANDLE_ON_ALTAR))
                 message("燭台では%nnが燃えている。", ni_candle);
             else
                 message("燭台には、溶けた古い蝋がこびりついているだけだ。");
@@ -448,6 +442,6 @@ void area_secret_room_draw() {
         vx_draw_line(370, 244, 380, 252);
     }
     draw_altar();
-    if (flag_test(F_CANDLE_PLACED)) draw_flame();
+    if (flag_test(F_CANDLE_ON_ALTAR)) draw_flame();
     draw_table();
 }

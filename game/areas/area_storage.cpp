@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -15,23 +16,16 @@
 
 namespace {
 
-constexpr int F_TABLE_BACK = 42;   // the table pushed to the back of the room
-constexpr int F_DRAWER_SHUT = 43;  // the chest's drawer closed
-constexpr int F_SPONGE_WET = 44;   // the sponge soaked in the washtub
-constexpr int F_SPONGE_HOOKED = 45; // the sponge hangs on the rod's hook
-constexpr int F_LANTERN = 46;      // lantern taken
-constexpr int F_DOOR = 178;
+bool window_reachable() { return flag_test(F_STORAGE_TABLE_BACK) && flag_test(F_STORAGE_DRAWER_SHUT); }
 
-bool window_reachable() { return flag_test(F_TABLE_BACK) && flag_test(F_DRAWER_SHUT); }
-
-bool lantern_here() { return flag_test_not(F_LANTERN) && !has_item(ni_lantern); }
+bool lantern_here() { return flag_test_not(F_LANTERN_TAKEN) && !has_item(ni_lantern); }
 
 void look_room() {
     area_print_description(ai_storage);
     message("古い家具が所狭しと詰め込まれている。");
     message("左手には%nlと肘掛け%nlがあり、右手には背の高い%nlが並んでいる。", ni_chest, ni_chair, ni_cabinet);
-    if (flag_test_not(F_DRAWER_SHUT)) message("箪笥の引き出し%nwが開いたままになっている。", ni_drawer);
-    if (flag_test_not(F_TABLE_BACK))
+    if (flag_test_not(F_STORAGE_DRAWER_SHUT)) message("箪笥の引き出し%nwが開いたままになっている。", ni_drawer);
+    if (flag_test_not(F_STORAGE_TABLE_BACK))
         message("戸棚の前には%nlが置かれ、通り道をふさいでいる。", ni_table);
     else
         message("%nlは部屋の奥に寄せてある。", ni_table);
@@ -41,7 +35,7 @@ void look_room() {
         message("正面に%nlが見えるが、並んだ家具が邪魔をしている。", ni_window);
     message("片隅には古い木箱%nwが置かれている。", ni_box);
     if (lantern_here()) message("部屋の隅に%nlが置いてある。", ni_lantern);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_1F_MR_STORAGE))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_door);
@@ -75,7 +69,7 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_mr, F_DOOR, look_room);
+        return leave_or_look(vid, ai_corridor_1f_mr, F_DOOR_CORRIDOR_1F_MR_STORAGE, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -87,18 +81,18 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
     case ni_chest:
     case ni_drawer:
         if (vid == vi_look || vid == vi_examine) {
-            if (flag_test_not(F_DRAWER_SHUT))
+            if (flag_test_not(F_STORAGE_DRAWER_SHUT))
                 message("古い箪笥だ。大きな引き出しが開いたままになっていて、窓への通り道をふさいでいる。中は空っぽだ。");
             else
                 message("古い箪笥だ。引き出しはきちんと閉じてある。");
             return 1;
         }
         if (vid == vi_close || vid == vi_push) {
-            flag_set_once(F_DRAWER_SHUT, "引き出しを閉じた。", "引き出しはもう閉まっている。");
+            flag_set_once(F_STORAGE_DRAWER_SHUT, "引き出しを閉じた。", "引き出しはもう閉まっている。");
             return 1;
         }
         if (vid == vi_open || vid == vi_pull) {
-            flag_clear_once(F_DRAWER_SHUT, "引き出しを開けた。", "引き出しはもう開いている。");
+            flag_clear_once(F_STORAGE_DRAWER_SHUT, "引き出しを開けた。", "引き出しはもう開いている。");
             return 1;
         }
         if (vid == vi_move) {
@@ -113,19 +107,19 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
 
     case ni_table:
         if (vid == vi_look || vid == vi_examine) {
-            if (flag_test_not(F_TABLE_BACK))
+            if (flag_test_not(F_STORAGE_TABLE_BACK))
                 message("箱のように四角い、がっしりしたテーブルだ。戸棚の前に置かれて、窓への通り道をふさいでいる。");
             else
                 message("箱のように四角い、がっしりしたテーブルだ。部屋の奥に寄せてある。");
             return 1;
         }
         if (vid == vi_move || vid == vi_push || vid == vi_pull) {
-            if (flag_test_not(F_TABLE_BACK)) {
+            if (flag_test_not(F_STORAGE_TABLE_BACK)) {
                 message("テーブルを奥に移動した。");
-                flag_set(F_TABLE_BACK);
+                flag_set(F_STORAGE_TABLE_BACK);
             } else {
                 message("テーブルを元の位置に戻した。");
-                flag_clear(F_TABLE_BACK);
+                flag_clear(F_STORAGE_TABLE_BACK);
             }
             return 1;
         }
@@ -226,7 +220,7 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_lantern:
-        return lying_item(vid, nid, lantern_here(), F_LANTERN, noun_here);
+        return lying_item(vid, nid, lantern_here(), F_LANTERN_TAKEN, noun_here);
 
     case ni_wall:
     case ni_floor:
@@ -292,7 +286,7 @@ void draw_chest() {
         vx_draw_rect(200, y, 260, y + 18);
         vx_draw_line(224, y + 9, 236, y + 9);
     }
-    if (flag_test(F_DRAWER_SHUT)) return;
+    if (flag_test(F_STORAGE_DRAWER_SHUT)) return;
     // The top drawer pulled out into the way.
     occlude(drawer_out_top);
     occlude(drawer_out_side);
@@ -302,7 +296,7 @@ void draw_chest() {
 
 void draw_box_table() {
     // Stands in front of the window until pushed over to the cabinets.
-    int x = flag_test_not(F_TABLE_BACK) ? 292 : 392;
+    int x = flag_test_not(F_STORAGE_TABLE_BACK) ? 292 : 392;
     const VxPoint top[] = {{x, 196}, {x + 64, 196}, {x + 74, 206}, {x + 10, 206}};
     const VxPoint side[] = {{x, 196}, {x + 10, 206}, {x + 10, 250}, {x, 240}};
     occlude(top);
@@ -364,5 +358,5 @@ void area_storage_draw() {
     draw_round_table();
     draw_armchair();
     draw_crate();
-    if (flag_test_not(F_LANTERN)) draw_lantern();
+    if (flag_test_not(F_LANTERN_TAKEN)) draw_lantern();
 }

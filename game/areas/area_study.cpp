@@ -9,6 +9,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -17,31 +18,18 @@
 
 namespace {
 
-constexpr int F_AWAKE = 105;          // the seated armour has been disturbed
-constexpr int F_ATTACKING = 106;      // it has risen and comes at the player
-constexpr int F_LIBRARY_CLOSED = 107; // the study-library door is shut
-constexpr int F_UNLOCKED = 108;       // desk drawer unlocked
-constexpr int F_DRAWER_OPEN = 109;
-constexpr int F_SCREWDRIVER = 110;    // screwdriver taken
-constexpr int F_POSTCARD_READ = 111;
-constexpr int F_NOTES_READ = 112;
-constexpr int F_ARMOUR_GONE = 113;    // destroyed in the library
-constexpr int F_KEY_SNATCHED = 131;   // sequence 0: the toy flies off with the key
-constexpr int F_DOOR = 185;
-constexpr int SEQ_GOLDEN_KEY = 0;
-
 bool is_key(int nid) { return nid >= ni_brass_key && nid <= ni_silver_key; }
 
-bool armour_seated() { return flag_test_not(F_ARMOUR_GONE) && flag_test_not(F_ATTACKING); }
+bool armour_seated() { return flag_test_not(F_LIBRARY_ARMOUR_GONE) && flag_test_not(F_STUDY_ARMOUR_ATTACKING); }
 
 bool screwdriver_in_drawer() {
-    return flag_test(F_DRAWER_OPEN) && flag_test_not(F_SCREWDRIVER) && !has_item(ni_screwdriver);
+    return flag_test(F_DESK_DRAWER_OPEN) && flag_test_not(F_SCREWDRIVER_TAKEN) && !has_item(ni_screwdriver);
 }
 
 // Meddling with the desk wakes the armour, without a word: it is the turn
 // hook that shows it rising.
 int wake_armour() {
-    flag_set_once(F_AWAKE, nullptr, nullptr);
+    flag_set_once(F_STUDY_ARMOUR_AWAKE, nullptr, nullptr);
     return 1;
 }
 
@@ -54,7 +42,7 @@ void describe_drawer_contents() {
 
 void look_room() {
     area_print_description(ai_study);
-    if (flag_test(F_LIBRARY_CLOSED))
+    if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED))
         message("左奥には扉%nwがあり、閉まっている。", ni_left_door);
     else
         message("左奥には扉%nwがあり、開け放たれている。", ni_left_door);
@@ -62,17 +50,17 @@ void look_room() {
     message("正面には%nlがあり、その前に大きな%nlと回転%nlが置かれている。", ni_window, ni_desk, ni_chair);
     if (armour_seated())
         message("机の向こうには、%nlを膝に置いた%nlが座っている。", ni_samurai_sword, ni_samurai_armor);
-    if (flag_test(F_ATTACKING)) {
+    if (flag_test(F_STUDY_ARMOUR_ATTACKING)) {
         msg_armor_stands();
         msg_armor_threatens();
     }
     message("机の上には%nlが置いてある。", ni_postcard);
-    if (flag_test(F_DRAWER_OPEN)) {
+    if (flag_test(F_DESK_DRAWER_OPEN)) {
         message("机の%nlが開いている。", ni_drawer);
         describe_drawer_contents();
     }
     message("右手の壁際には、本がぎっしりと詰まった%nlがある。", ni_bookshelf);
-    if (flag_test(F_DOOR))
+    if (flag_test(F_DOOR_CORRIDOR_2F_CR_STUDY))
         message("背後の扉は廊下に通じている。");
     else
         message("背後には扉%nwがある。", ni_back_door);
@@ -81,10 +69,10 @@ void look_room() {
 // Leaving calms the armour; and the toy that snatched the golden key in the
 // library is seen flying off once the player steps into the corridor.
 void calm_armour() {
-    if (flag_test(F_AWAKE) || flag_test(F_ATTACKING)) {
+    if (flag_test(F_STUDY_ARMOUR_AWAKE) || flag_test(F_STUDY_ARMOUR_ATTACKING)) {
         message("部屋を出ようとすると、鎧は満足したかのように元の場所に戻っていった。");
-        flag_clear(F_AWAKE);
-        flag_clear(F_ATTACKING);
+        flag_clear(F_STUDY_ARMOUR_AWAKE);
+        flag_clear(F_STUDY_ARMOUR_ATTACKING);
     }
 }
 
@@ -92,14 +80,14 @@ int no_noun(int vid) {
     switch (vid) {
     case vi_backward:
         calm_armour();
-        door_move(ai_corridor_2f_cr, F_DOOR);
+        door_move(ai_corridor_2f_cr, F_DOOR_CORRIDOR_2F_CR_STUDY);
         if (flag_test(F_KEY_SNATCHED)) {
             message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
             fseq_proceed(SEQ_GOLDEN_KEY);
         }
         return 1;
     case vi_left:
-        if (flag_test(F_LIBRARY_CLOSED)) {
+        if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED)) {
             msg_door_closed();
             return 1;
         }
@@ -115,14 +103,14 @@ int no_noun(int vid) {
 }
 
 int use_key(int nid) {
-    if (flag_test_not(F_ARMOUR_GONE)) return wake_armour();
+    if (flag_test_not(F_LIBRARY_ARMOUR_GONE)) return wake_armour();
     if (nid != ni_steel_key) {
         msg_key_does_not_fit();
-    } else if (flag_test(F_UNLOCKED)) {
+    } else if (flag_test(F_DESK_DRAWER_UNLOCKED)) {
         message("もう鍵は掛かっていない。");
     } else {
         message("鍵が開いた。");
-        flag_set(F_UNLOCKED);
+        flag_set(F_DESK_DRAWER_UNLOCKED);
         remove_item(ni_steel_key);
     }
     return 1;
@@ -131,33 +119,33 @@ int use_key(int nid) {
 int drawer(int vid) {
     if (vid == vi_look) {
         message("机の正面の抽斗だ。小さな鍵穴がついている。");
-        if (flag_test(F_DRAWER_OPEN)) describe_drawer_contents();
+        if (flag_test(F_DESK_DRAWER_OPEN)) describe_drawer_contents();
         return 1;
     }
-    if (flag_test_not(F_ARMOUR_GONE)) return wake_armour();
+    if (flag_test_not(F_LIBRARY_ARMOUR_GONE)) return wake_armour();
     switch (vid) {
     case vi_open:
     case vi_pull:
-        if (flag_test_not(F_UNLOCKED)) {
+        if (flag_test_not(F_DESK_DRAWER_UNLOCKED)) {
             message("鍵が掛かっている。");
             return 1;
         }
-        if (flag_test(F_DRAWER_OPEN)) {
+        if (flag_test(F_DESK_DRAWER_OPEN)) {
             message("机の抽斗はもう開いている。");
             return 1;
         }
         message("机の抽斗を開けた。");
-        flag_set(F_DRAWER_OPEN);
+        flag_set(F_DESK_DRAWER_OPEN);
         describe_drawer_contents();
         return 1;
     case vi_close:
     case vi_push:
-        flag_clear_once(F_DRAWER_OPEN, "机の抽斗を閉めた。", "机の抽斗は閉まっている。");
+        flag_clear_once(F_DESK_DRAWER_OPEN, "机の抽斗を閉めた。", "机の抽斗は閉まっている。");
         return 1;
     case vi_examine:
-        if (flag_test(F_DRAWER_OPEN))
+        if (flag_test(F_DESK_DRAWER_OPEN))
             describe_drawer_contents();
-        else if (flag_test_not(F_UNLOCKED))
+        else if (flag_test_not(F_DESK_DRAWER_UNLOCKED))
             message("鍵が掛かっている。");
         else
             message("鍵は開いているが、抽斗は閉まっている。");
@@ -172,7 +160,7 @@ int desk(int vid, int *noun_here) {
         message("どっしりとした樫の机だ。上には%nlが置いてあり、正面には鍵穴のついた%nlがある。", ni_postcard, ni_drawer);
         return 1;
     }
-    if (flag_test_not(F_ARMOUR_GONE)) return wake_armour();
+    if (flag_test_not(F_LIBRARY_ARMOUR_GONE)) return wake_armour();
     switch (vid) {
     case vi_examine:
         message("机の上には%nlがある。正面の%nlには鍵穴がついている。", ni_postcard, ni_drawer);
@@ -190,11 +178,11 @@ int desk(int vid, int *noun_here) {
 }
 
 int armour(int vid, int *noun_here) {
-    if (flag_test(F_ARMOUR_GONE)) {
+    if (flag_test(F_LIBRARY_ARMOUR_GONE)) {
         *noun_here = 0;
         return 0;
     }
-    if (flag_test(F_AWAKE) || flag_test(F_ATTACKING)) {
+    if (flag_test(F_STUDY_ARMOUR_AWAKE) || flag_test(F_STUDY_ARMOUR_ATTACKING)) {
         if (vid == vi_look || vid == vi_examine) {
             msg_armor_stands();
             msg_armor_threatens();
@@ -223,16 +211,16 @@ int armour(int vid, int *noun_here) {
 int left_door(int vid, int *noun_here) {
     switch (vid) {
     case vi_open:
-        flag_clear_once(F_LIBRARY_CLOSED, "左奥の扉を開けた。", "左奥の扉はもう開いている。");
+        flag_clear_once(F_STUDY_LIBRARY_DOOR_CLOSED, "左奥の扉を開けた。", "左奥の扉はもう開いている。");
         return 1;
     case vi_close:
-        flag_set_once(F_LIBRARY_CLOSED, "左奥の扉を閉めた。", "左奥の扉はもう閉まっている。");
+        flag_set_once(F_STUDY_LIBRARY_DOOR_CLOSED, "左奥の扉を閉めた。", "左奥の扉はもう閉まっている。");
         return 1;
     case vi_push:
     case vi_pull:
         return redispatch(vi_left, noun_here);
     case vi_look:
-        message(flag_test(F_LIBRARY_CLOSED) ? "左奥の壁の扉だ。閉まっている。" : "左奥の壁の扉だ。開け放たれている。");
+        message(flag_test(F_STUDY_LIBRARY_DOOR_CLOSED) ? "左奥の壁の扉だ。閉まっている。" : "左奥の壁の扉だ。開け放たれている。");
         return 1;
     default:
         return 0;
@@ -289,14 +277,14 @@ int area_study_handler(int vid, int nid, int *noun_here) {
             return 0;
         }
     case ni_notebook:
-        if (flag_test_not(F_DRAWER_OPEN) || has_item(ni_notebook)) break;
+        if (flag_test_not(F_DESK_DRAWER_OPEN) || has_item(ni_notebook)) break;
         switch (vid) {
         case vi_look:
             message("研究の記録をつけたノートだ。表紙は手垢で黒ずんでいる。");
             return 1;
         case vi_read:
             doc_study_note_full();
-            flag_set(F_NOTES_READ);
+            flag_set(F_STUDY_NOTES_READ);
             return 1;
         case vi_get:
             msg_no_need_to_carry();
@@ -305,7 +293,7 @@ int area_study_handler(int vid, int nid, int *noun_here) {
             return 0;
         }
     case ni_screwdriver:
-        return lying_item(vid, nid, screwdriver_in_drawer(), F_SCREWDRIVER, noun_here);
+        return lying_item(vid, nid, screwdriver_in_drawer(), F_SCREWDRIVER_TAKEN, noun_here);
 
     case ni_bookshelf:
     case ni_book:
@@ -356,11 +344,11 @@ int area_study_handler(int vid, int nid, int *noun_here) {
 // one after.
 void area_study_turn_hook(int counted) {
     if (!counted) return;
-    if (flag_test(F_ATTACKING)) {
+    if (flag_test(F_STUDY_ARMOUR_ATTACKING)) {
         die_by_armour();
-    } else if (flag_test(F_AWAKE)) {
+    } else if (flag_test(F_STUDY_ARMOUR_AWAKE)) {
         message("座っていた鎧が動き出し、あなたに向かってきた！");
-        flag_set(F_ATTACKING);
+        flag_set(F_STUDY_ARMOUR_ATTACKING);
     }
 }
 
@@ -394,7 +382,7 @@ void draw_room() {
 }
 
 void draw_door() {
-    if (flag_test(F_LIBRARY_CLOSED)) {
+    if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED)) {
         draw_side_door(left_wall, library_door);
         return;
     }
@@ -489,7 +477,7 @@ void draw_open_drawer() {
     // The notebook always lies inside; the screwdriver until it is taken.
     vx_draw_rect(326, 244, 352, 258);
     vx_draw_line(330, 246, 330, 256);
-    if (flag_test_not(F_SCREWDRIVER)) {
+    if (flag_test_not(F_SCREWDRIVER_TAKEN)) {
         occlude(screwdriver);
         occlude_rect(280, 248, 290, 255);
     }
@@ -517,15 +505,16 @@ void area_study_draw() {
     draw_window();
     draw_certificate();
     draw_bookcase();
-    if (flag_test_not(F_ATTACKING) && flag_test_not(F_ARMOUR_GONE)) draw_seated_armour({300, 206, 2, 3});
+    if (flag_test_not(F_STUDY_ARMOUR_ATTACKING) && flag_test_not(F_LIBRARY_ARMOUR_GONE))
+        draw_seated_armour({300, 206, 2, 3});
     draw_desk();
     // The chair stands at the middle drawer until the drawer is opened; then
     // it is pushed aside and the open drawer shows where it stood.
-    if (flag_test_not(F_DRAWER_OPEN)) draw_swivel_chair(320, 322);
-    if (flag_test(F_DRAWER_OPEN)) {
+    if (flag_test_not(F_DESK_DRAWER_OPEN)) draw_swivel_chair(320, 322);
+    if (flag_test(F_DESK_DRAWER_OPEN)) {
         draw_open_drawer();
         draw_swivel_chair(520, 316);
     }
     // It has risen from behind the desk, the sword raised on the left.
-    if (flag_test(F_ATTACKING)) draw_standing_armour({320, 326, 1, 1}, -1, false);
+    if (flag_test(F_STUDY_ARMOUR_ATTACKING)) draw_standing_armour({320, 326, 1, 1}, -1, false);
 }

@@ -1,14 +1,14 @@
 // The table of the places, made from the list of places.
 #include "areas.h"
 
-#include "status.h"
+#include "flags.h"
 
 namespace {
 
 #define NO_HOOK(id) nullptr
 #define TURN_HOOK(id) area_##id##_turn_hook
 #define PLACE(id, name, description, hook) \
-    {ai_##id, FLAG_VISITED_BASE + ai_##id, name, description, area_##id##_handler, hook(id), area_##id##_draw},
+    {ai_##id, F_VISITED_BASE + ai_##id, name, description, area_##id##_handler, hook(id), area_##id##_draw},
 constexpr area_info area_table[] = {
 #include "places.def"
 };

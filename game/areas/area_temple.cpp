@@ -6,6 +6,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "spell.h"
@@ -17,13 +18,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr int F_CIRCLE_CHARGED = 128; // incense burnt in the secret room
-constexpr int F_MACHINE_RUNNING = 157;
-constexpr int F_BANISHED = 161;       // the master has been sent back
-constexpr int F_DRAINED = 162;
-constexpr int F_COLLAPSED = 163;      // the car and the drums fell in
-constexpr int F_ABLAZE = 164;
 
 bool circle_shining() { return flag_test(F_CIRCLE_CHARGED) && flag_test(F_MACHINE_RUNNING); }
 
@@ -55,7 +49,7 @@ void banish_aftermath() {
     message("\nだが、それで終わりではなかった。主を失った肉塊は激しく痙攣したかと思うと、狂ったように触手を振り回し始めた。");
     message("唸りを上げて振り下ろされた触手が石柱を打ち砕き、崩れ落ちた柱と瓦礫が、あなたの背後の通路を埋め尽くしてしまった。");
     message("気が付くと、どこかに亀裂が入ったのか溜まっていた水が流れ出し、神殿の床が姿を現していた。");
-    flag_set(F_DRAINED);
+    flag_set(F_TEMPLE_DRAINED);
     end_line_handler();
 }
 
@@ -115,22 +109,22 @@ void look_around() {
     area_print_description(ai_temple);
     message("巨大な柱が何本も立ち並んでいるが、その角度はどこか狂っている。見つめていると、遠近の感覚がおかしくなってくる。");
     message("向こう側の壁には、%nlの入り口らしきものが見えている。", ni_passage);
-    if (flag_test_not(F_DRAINED)) {
+    if (flag_test_not(F_TEMPLE_DRAINED)) {
         message("背後には、地下室へと続く通路がある。");
         message("床は完全に水没しており、中央には巨大ななにか%nwが浮かんでいる。", ni_it);
         return;
     }
     message("背後は崩れてしまい、地下室へ戻る道は閉ざされている。");
     message("床の中央には、名状し難い存在%nwが根を下ろしている。", ni_it);
-    if (flag_test(F_COLLAPSED))
+    if (flag_test(F_CEILING_COLLAPSED))
         message("崩れた天井から落ちてきた%nlと%nlが、瓦礫の間に転がっている。", ni_car, ni_drum);
-    if (flag_test(F_ABLAZE)) message("床に広がったガソリンが燃え上がり、神殿の中は炎に包まれている。");
+    if (flag_test(F_GASOLINE_ABLAZE)) message("床に広がったガソリンが燃え上がり、神殿の中は炎に包まれている。");
 }
 
 int go_forward() {
-    if (flag_test_not(F_DRAINED))
+    if (flag_test_not(F_TEMPLE_DRAINED))
         message("床は水没しており、そこまでたどり着けない。");
-    else if (flag_test_not(F_ABLAZE))
+    else if (flag_test_not(F_GASOLINE_ABLAZE))
         message("触手が行く手を塞いでいる。");
     else {
         message("あなたは斜面を滑り降りると、荒れ狂う炎と触手を掻い潜るようにして神殿を走り抜け、%nnへと飛び込んだ！",
@@ -189,7 +183,7 @@ int creature(int vid, const creature_part &part) {
     switch (vid) {
     case vi_look:
     case vi_examine:
-        if (flag_test(F_ABLAZE))
+        if (flag_test(F_GASOLINE_ABLAZE))
             message(part.burning);
         else if (flag_test(F_BANISHED))
             message(part.raging);
@@ -203,7 +197,7 @@ int creature(int vid, const creature_part &part) {
     case vi_break:
     case vi_pull:
     case vi_push:
-        if (flag_test_not(F_DRAINED))
+        if (flag_test_not(F_TEMPLE_DRAINED))
             msg_too_far();
         else
             message("暴れ狂う触手に近づくのは自殺行為だ。");
@@ -227,12 +221,12 @@ int floor_(int vid) {
     message("水が引いた後には、石の床が見えている。");
     message("中央には%nlが根を下ろし、向こう側には壁の通路へと続く階段が見える。", ni_it);
     message("こちら側は急な斜面になっており、なんとか床まで降りられそうだ。");
-    if (flag_test(F_COLLAPSED)) message("%nnの周りには、ドラム缶から流れ出したガソリンが広がっている。", ni_it);
+    if (flag_test(F_CEILING_COLLAPSED)) message("%nnの周りには、ドラム缶から流れ出したガソリンが広がっている。", ni_it);
     return 1;
 }
 
 int water(int vid, int *noun_here) {
-    if (flag_test(F_DRAINED) || has_item(ni_water)) {
+    if (flag_test(F_TEMPLE_DRAINED) || has_item(ni_water)) {
         *noun_here = 0;
         return 0;
     }
@@ -254,7 +248,7 @@ int water(int vid, int *noun_here) {
 
 // The fallen car and the drums lie here only after the collapse.
 int wreck(int vid, int nid, int *noun_here) {
-    if (flag_test_not(F_COLLAPSED)) {
+    if (flag_test_not(F_CEILING_COLLAPSED)) {
         *noun_here = 0;
         return 0;
     }
@@ -263,7 +257,7 @@ int wreck(int vid, int nid, int *noun_here) {
     case vi_examine:
         if (nid == ni_car)
             message("天井の崩落と共に落ちてきた車だ。ひしゃげた車体が、床の上で腹を見せている。");
-        else if (flag_test(F_ABLAZE))
+        else if (flag_test(F_GASOLINE_ABLAZE))
             message("潰れたドラム缶が炎に包まれている。残りのドラム缶に火が回るのも時間の問題だ。");
         else
             message("車に積まれていたドラム缶だ。潰れたものからは、ガソリンが床に流れ出している。");
@@ -287,13 +281,13 @@ int lantern(int vid, int *noun_here) {
     if (vid != vi_throw) return 0;
     // Before the gasoline lies on the floor there is nothing to set alight,
     // and the lantern is the only light down here.
-    if (flag_test_not(F_COLLAPSED)) {
+    if (flag_test_not(F_CEILING_COLLAPSED)) {
         message("ランタンはこの地下で唯一の灯りだ。投げ捨てるわけにはいかない。");
         return 1;
     }
     message("ランタンを思い切り遠くへ投げると、たちまちガソリンに引火し、燃え広がった。");
     message("肉塊は炎から逃れようと触手を持ち上げ、激しく悶え狂っている。");
-    flag_set(F_ABLAZE);
+    flag_set(F_GASOLINE_ABLAZE);
     remove_item(ni_lantern);
     return 1;
 }
@@ -327,7 +321,7 @@ int area_temple_handler(int vid, int nid, int *noun_here) {
         if (vid == vi_enter || vid == vi_forward) return go_forward();
         return look_reply(vid, "向こう側の壁の高いところに、通路の入り口が黒々と口を開けている。");
     case ni_stairs:
-        if (flag_test_not(F_DRAINED)) {
+        if (flag_test_not(F_TEMPLE_DRAINED)) {
             *noun_here = 0;
             return 0;
         }
@@ -369,10 +363,10 @@ int area_temple_handler(int vid, int nid, int *noun_here) {
 // The mass, robbed of its master, beats the hall until the roof gives way.
 void area_temple_turn_hook(int counted) {
     if (counted != 1) return;
-    if (flag_test(F_DRAINED) && flag_test_not(F_COLLAPSED)) {
+    if (flag_test(F_TEMPLE_DRAINED) && flag_test_not(F_CEILING_COLLAPSED)) {
         message("\n暴れ狂う触手に幾度も打ちのめされ、ついに天井が崩れ落ちた。");
         message("瓦礫と共に落下してきた車が肉塊にぶつかり、ガソリンをまき散らしながら床の上に転がった。積まれていたドラム缶のいくつかが潰れ、床の上に広がっていく。");
-        flag_set(F_COLLAPSED);
+        flag_set(F_CEILING_COLLAPSED);
     }
 }
 
@@ -495,7 +489,7 @@ void draw_near_pillars() {
 void draw_passage() {
     occlude(passage_mouth);
     vx_draw_line(428, 168, 472, 168);
-    if (flag_test(F_DRAINED)) {
+    if (flag_test(F_TEMPLE_DRAINED)) {
         // The stairs down from the passage to the floor.
         for (int i = 0; i < 6; ++i) {
             int y = 168 + i * 6;
@@ -524,7 +518,7 @@ void draw_eye(int x, int y, int r) {
 }
 
 void draw_mass() {
-    if (flag_test_not(F_DRAINED)) {
+    if (flag_test_not(F_TEMPLE_DRAINED)) {
         occlude(body_flooded);
         // It floats: rings on the water around it.
         vx_draw_arc(320, 228, 110, 8, 180, 360);
@@ -545,7 +539,7 @@ void draw_mass() {
 }
 
 void draw_column() {
-    if (flag_test_not(F_DRAINED)) {
+    if (flag_test_not(F_TEMPLE_DRAINED)) {
         occlude_rect(COLUMN_X1 - 2, 176, COLUMN_X2 + 2, 192);
         vx_draw_line(COLUMN_X1 + 2, 180, COLUMN_X2 - 2, 180);
         vx_draw_arc(450, 186, 4, 3, 0, 360);
@@ -564,8 +558,8 @@ void draw_suckers(const VxPoint *p, int n) {
 }
 
 void draw_tentacles() {
-    if (flag_test_not(F_DRAINED)) return;
-    if (flag_test_not(F_ABLAZE)) {
+    if (flag_test_not(F_TEMPLE_DRAINED)) return;
+    if (flag_test_not(F_GASOLINE_ABLAZE)) {
         occlude(sweep_left);
         occlude(sweep_right);
         occlude(sweep_floor);
@@ -579,7 +573,7 @@ void draw_tentacles() {
 }
 
 void draw_wreck() {
-    if (flag_test_not(F_COLLAPSED)) return;
+    if (flag_test_not(F_CEILING_COLLAPSED)) return;
     // Gasoline spreading from the drums towards the mass.
     outline(spill);
     // A crushed drum standing behind the car.
@@ -608,7 +602,7 @@ void draw_wreck() {
 }
 
 void draw_flames() {
-    if (flag_test_not(F_ABLAZE)) return;
+    if (flag_test_not(F_GASOLINE_ABLAZE)) return;
     for (int i = 0; i < static_cast<int>(sizeof flame_x / sizeof flame_x[0]); ++i) {
         int y = 306 - (i % 2) * 6;
         occlude_at(flame, flame_x[i], y, 3 + i % 2, 2);
@@ -623,7 +617,7 @@ void area_temple_draw() {
     draw_passage();
     draw_pillar(far_pillar_left, far_cap_left);
     draw_pillar(far_pillar_right, far_cap_right);
-    if (flag_test_not(F_DRAINED))
+    if (flag_test_not(F_TEMPLE_DRAINED))
         draw_water();
     else
         draw_floor();

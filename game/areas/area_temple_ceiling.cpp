@@ -3,16 +3,11 @@
 #include "areas.h"
 
 #include "area.h"
+#include "flags.h"
 #include "noun.h"
 #include "status.h"
 #include "vexdraw.h"
 #include "area_kit.h"
-
-namespace {
-
-constexpr int F_SIGN_SHOWN = 139; // the sign that appears on the rock
-
-}  // namespace
 
 int area_temple_ceiling_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
@@ -47,7 +42,7 @@ constexpr VxPoint diamond[] = {{CX, CY - 44}, {CX + 30, CY}, {CX, CY + 44}, {CX 
 
 void area_temple_ceiling_draw() {
     // Nothing shows on the bare rock until the sign has appeared.
-    if (flag_test_not(F_SIGN_SHOWN)) return;
+    if (flag_test_not(F_SCORE_ON_STAND_CEILING_SIGN)) return;
     vx_draw_arc(CX, CY, 270, 150, 0, 360);
     vx_draw_arc(CX, CY, 240, 134, 0, 360);
     // Runes between the two rings.

@@ -7,6 +7,7 @@
 #include "area_kit.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "message.h"
 #include "noun.h"
 #include "status.h"
@@ -17,14 +18,8 @@
 
 namespace {
 
-constexpr int F_DOOR_OPEN = 93;      // the wardrobe's door
-constexpr int F_SHADOW_ENTERS = 100; // the shadow at the lady's room door
-constexpr int F_SHADOW_HERE = 101;   // the shadow in the lady's room
-constexpr int F_LION = 134;          // lion taken
-constexpr int F_WITCH = 135;         // witch taken
-
-bool lion_lying() { return flag_test_not(F_LION) && !has_item(ni_lion); }
-bool witch_lying() { return flag_test_not(F_WITCH) && !has_item(ni_witch); }
+bool lion_lying() { return flag_test_not(F_LION_TAKEN) && !has_item(ni_lion); }
+bool witch_lying() { return flag_test_not(F_WITCH_TAKEN) && !has_item(ni_witch); }
 
 void look_inside() {
     area_print_description(ai_wardrobe);
@@ -45,10 +40,10 @@ void look_inside() {
 int door(int vid, int *noun_here) {
     switch (vid) {
     case vi_open:
-        flag_set_once(F_DOOR_OPEN, "洋服箪笥の扉を押し開けた。", "洋服箪笥の扉はもう開いている。");
+        flag_set_once(F_WARDROBE_OPEN, "洋服箪笥の扉を押し開けた。", "洋服箪笥の扉はもう開いている。");
         return 1;
     case vi_close:
-        flag_clear_once(F_DOOR_OPEN, "内側から洋服箪笥の扉を閉めた。あたりは真っ暗になった。",
+        flag_clear_once(F_WARDROBE_OPEN, "内側から洋服箪笥の扉を閉めた。あたりは真っ暗になった。",
                         "扉はすでに閉まっている。");
         return 1;
     case vi_push:
@@ -77,7 +72,7 @@ bool works_in_dark(int vid, int nid) {
 int area_wardrobe_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
 
-    if (flag_test_not(F_DOOR_OPEN)) {
+    if (flag_test_not(F_WARDROBE_OPEN)) {
         if (!works_in_dark(vid, nid)) {
             message("暗くて何も見えない。");
             return 1;
@@ -129,10 +124,10 @@ int area_wardrobe_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_lion:
-        return lying_item(vid, nid, lion_lying(), F_LION, noun_here);
+        return lying_item(vid, nid, lion_lying(), F_LION_TAKEN, noun_here);
 
     case ni_witch:
-        return lying_item(vid, nid, witch_lying(), F_WITCH, noun_here);
+        return lying_item(vid, nid, witch_lying(), F_WITCH_TAKEN, noun_here);
 
     case ni_floor:
     case ni_wall:
@@ -150,15 +145,15 @@ int area_wardrobe_handler(int vid, int nid, int *noun_here) {
 void area_wardrobe_turn_hook(int counted) {
     if (counted != 1) return;
     if (flag_test(F_SHADOW_HERE)) {
-        if (flag_test(F_DOOR_OPEN)) {
+        if (flag_test(F_WARDROBE_OPEN)) {
             die_by_shadow();
             return;
         }
         event_footsteps_leave();
         flag_clear(F_SHADOW_HERE);
-        flag_clear(FLAG_DANGER);
+        flag_clear(F_DANGER);
     } else if (flag_test(F_SHADOW_ENTERS)) {
-        if (flag_test(F_DOOR_OPEN))
+        if (flag_test(F_WARDROBE_OPEN))
             event_shadow_enters();
         else
             event_hiding_footsteps();
@@ -269,7 +264,7 @@ void draw_witch() {
 }  // namespace
 
 void area_wardrobe_draw() {
-    if (flag_test_not(F_DOOR_OPEN)) {
+    if (flag_test_not(F_WARDROBE_OPEN)) {
         // Shut in the dark: light shows only along the door's edges.
         vx_draw_line(320, 30, 320, 300);
         vx_draw_line(316, 40, 316, 290);
@@ -279,6 +274,6 @@ void area_wardrobe_draw() {
         return;
     }
     draw_inside();
-    if (flag_test_not(F_LION)) draw_lion();
-    if (flag_test_not(F_WITCH)) draw_witch();
+    if (flag_test_not(F_LION_TAKEN)) draw_lion();
+    if (flag_test_not(F_WITCH_TAKEN)) draw_witch();
 }

@@ -6,6 +6,7 @@
 
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "game_assert.h"
 #include "message.h"
 #include "noun.h"
@@ -124,7 +125,7 @@ void load_command() {
 }
 
 void save_command() {
-    if (flag_test(FLAG_DANGER)) {
+    if (flag_test(F_DANGER)) {
         message("そんな余裕はない！");
         return;
     }

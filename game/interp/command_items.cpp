@@ -7,6 +7,7 @@
 
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "game_assert.h"
 #include "message.h"
 #include "noun.h"
@@ -18,15 +19,6 @@
 #include <cstring>
 
 namespace {
-
-// Flags this module reads or sets.
-constexpr int FLAG_CLIPPING_SEEN = 6;  // the newspaper clipping has been looked at
-constexpr int FLAG_PHOTO_MAN_SEEN = 17; // the man in the family photo has been looked at
-constexpr int FLAG_SPONGE_SOAKED = 44;
-constexpr int FLAG_SPONGE_HOOKED = 45;  // the sponge hangs on the fishing rod's hook
-constexpr int FLAG_LANTERN_LIT = 47;
-constexpr int FLAG_CANDLE_LIT = 57;
-constexpr int FLAG_SLINGSHOT_REPAIRED = 89;
 
 // ---- Combine question ----
 int combine_first = ni_invalid;
@@ -84,7 +76,7 @@ void combine_decide() {
     case ni_branch:
         if (selected(ni_branch) && selected(ni_rubber_strip)) {
             message("%nnに%nnを結びつけて%nlを作った。", ni_branch, ni_rubber_strip, ni_slingshot);
-            flag_set(FLAG_SLINGSHOT_REPAIRED);
+            flag_set(F_SLINGSHOT_REPAIRED);
             gain_item(ni_slingshot);
             remove_item(ni_branch);
             remove_item(ni_rubber_strip);
@@ -95,12 +87,12 @@ void combine_decide() {
     case ni_fishing_rod:
     case ni_sponge:
         if (selected(ni_fishing_rod) && selected(ni_sponge)) {
-            if (flag_test(FLAG_SPONGE_HOOKED)) {
+            if (flag_test(F_SPONGE_HOOKED)) {
                 message("%nnはもう釣り針に引っかけてある。", ni_sponge);
             } else {
                 // Both stay in the inventory; the flag ties them together.
                 message("釣り針に%nnを引っかけた。", ni_sponge);
-                flag_set(FLAG_SPONGE_HOOKED);
+                flag_set(F_SPONGE_HOOKED);
             }
         } else {
             msg_cannot_combine();
@@ -115,7 +107,7 @@ void combine_decide() {
 // Shared by dismantling the rod or the sponge and detaching the sponge.
 void unhook_sponge() {
     message("%nnを%nnから外した。", ni_sponge, ni_fishing_rod);
-    flag_clear(FLAG_SPONGE_HOOKED);
+    flag_clear(F_SPONGE_HOOKED);
 }
 
 // ---- Recall ----
@@ -126,15 +118,15 @@ struct recall_row {
 };
 
 constexpr recall_row recall_table[] = {
-    {111, ni_postcard, doc_postcard},
-    {112, ni_study_note, doc_study_note},
-    {119, ni_necromancy, doc_seance_rules},
-    {37, ni_1f_bathroom, doc_mirror_message},
-    {147, ni_2f_bathroom, doc_spell_fragment},
-    {126, ni_secret_room_note, doc_owner_confession},
-    {129, ni_secret_room_letter, doc_ritual_letter},
-    {130, ni_another_world, doc_spell_book},
-    {158, ni_boiler_room, doc_colonel_notes},
+    {F_POSTCARD_READ, ni_postcard, doc_postcard},
+    {F_STUDY_NOTES_READ, ni_study_note, doc_study_note},
+    {F_SEANCE_READ, ni_necromancy, doc_seance_rules},
+    {F_MIRROR_MESSAGE_READ, ni_1f_bathroom, doc_mirror_message},
+    {F_WALL_WRITING_READ, ni_2f_bathroom, doc_spell_fragment},
+    {F_NOTEBOOK_READ, ni_secret_room_note, doc_owner_confession},
+    {F_SECRET_LETTER_READ, ni_secret_room_letter, doc_ritual_letter},
+    {F_SECRET_BOOK_READ, ni_another_world, doc_spell_book},
+    {F_BOILER_NOTES_READ, ni_boiler_room, doc_colonel_notes},
 };
 
 // ---- Inventory ----
@@ -203,10 +195,10 @@ void look_item(int nid) {
     switch (nid) {
     case ni_newspaper:
         doc_newspaper_clipping();
-        flag_set(FLAG_CLIPPING_SEEN);
+        flag_set(F_CLIPPING_SEEN);
         break;
     case ni_slingshot:
-        if (flag_test(FLAG_SLINGSHOT_REPAIRED))
+        if (flag_test(F_SLINGSHOT_REPAIRED))
             message("%nnだ。", ni_slingshot);
         else
             message("壊れた%nnだ。", ni_slingshot);
@@ -216,27 +208,27 @@ void look_item(int nid) {
         break;
     case ni_fishing_rod:
         message("普通の%nnだ。\\", ni_fishing_rod);
-        if (flag_test(FLAG_SPONGE_HOOKED))
+        if (flag_test(F_SPONGE_HOOKED))
             message("釣り針に%nnを引っかけてある。", ni_sponge);
         else
             message("");
         break;
     case ni_sponge:
-        if (flag_test(FLAG_SPONGE_HOOKED)) message("釣り針に引っかけた、\\");
+        if (flag_test(F_SPONGE_HOOKED)) message("釣り針に引っかけた、\\");
         message("入浴用のスポンジだ。\\");
-        if (flag_test(FLAG_SPONGE_SOAKED))
+        if (flag_test(F_SPONGE_WET))
             message("水をたっぷりと含んでいる。");
         else
             message("");
         break;
     case ni_candle:
-        if (flag_test(FLAG_CANDLE_LIT))
+        if (flag_test(F_CANDLE_LIT))
             message("火のついた%nnだ。", ni_candle);
         else
             message("%nnだ。", ni_candle);
         break;
     case ni_lantern:
-        if (flag_test(FLAG_LANTERN_LIT))
+        if (flag_test(F_LANTERN_LIT))
             message("灯りのついた%nnだ。", ni_lantern);
         else
             message("持ち歩き用の%nnだ。", ni_lantern);
@@ -252,7 +244,7 @@ void look_item(int nid) {
 void examine_item(int nid) {
     switch (nid) {
     case ni_glasses:
-        if (flag_test(FLAG_PHOTO_MAN_SEEN))
+        if (flag_test(F_PHOTO_MAN_SEEN))
             doc_glasses_remark();
         else
             msg_nothing_special();
@@ -271,7 +263,7 @@ void examine_item(int nid) {
         break;
     case ni_slingshot:
         message("ゴムの力で小石などを飛ばす玩具だ。\\");
-        if (flag_test(FLAG_SLINGSHOT_REPAIRED))
+        if (flag_test(F_SLINGSHOT_REPAIRED))
             message("折れた柄を%nnで代用してある。", ni_branch);
         else
             message("残念ながら、柄が折れているため使えない。");
@@ -288,7 +280,7 @@ void examine_item(int nid) {
         gain_item(ni_stone);
         break;
     case ni_hat:
-        if (flag_test(FLAG_CLIPPING_SEEN)) message("新聞の写真で大佐がかぶっていたものと同じだ。\\");
+        if (flag_test(F_CLIPPING_SEEN)) message("新聞の写真で大佐がかぶっていたものと同じだ。\\");
         message("乾いた血のような、茶色い染みが広がっている。");
         break;
     case ni_origami_plane:
@@ -307,7 +299,7 @@ void examine_item(int nid) {
         message("日記帳のページを破いたもののようだ。");
         break;
     case ni_lantern:
-        if (flag_test(FLAG_LANTERN_LIT))
+        if (flag_test(F_LANTERN_LIT))
             message("ランタンは点いている。\\");
         else
             message("ランタンは消えている。\\");
@@ -335,7 +327,7 @@ void use_item(int nid) {
     switch (nid) {
     case ni_slingshot:
         // Shooting at a target is the business of the areas that have one.
-        if (!flag_test(FLAG_SLINGSHOT_REPAIRED))
+        if (!flag_test(F_SLINGSHOT_REPAIRED))
             message("パチンコは壊れている。");
         else if (has_item(ni_marble))
             message("撃つ相手がいない。");
@@ -343,11 +335,11 @@ void use_item(int nid) {
             message("弾にするものがない。");
         break;
     case ni_lantern:
-        if (flag_test(FLAG_LANTERN_LIT)) {
+        if (flag_test(F_LANTERN_LIT)) {
             message("%nnはもう点いている。", ni_lantern);
-        } else if (has_item(ni_candle) && flag_test(FLAG_CANDLE_LIT)) {
+        } else if (has_item(ni_candle) && flag_test(F_CANDLE_LIT)) {
             message("%nnを使って%nnを点けた。", ni_candle, ni_lantern);
-            flag_set(FLAG_LANTERN_LIT);
+            flag_set(F_LANTERN_LIT);
         } else {
             message("燃料の油は入っているが、火種がない。");
         }
@@ -421,10 +413,10 @@ void dismantle_item(int nid) {
         message("%nnを分解した。", ni_large_robot);
         break;
     case ni_slingshot:
-        // The repair stays known (flag 89): the branch fits again later.
+        // The repair stays known: the branch fits again later.
         remove_item(ni_slingshot);
         gain_item(ni_rubber_strip);
-        if (flag_test(FLAG_SLINGSHOT_REPAIRED)) gain_item(ni_branch);
+        if (flag_test(F_SLINGSHOT_REPAIRED)) gain_item(ni_branch);
         message("%nnを分解した。", ni_slingshot);
         break;
     case ni_origami_plane:
@@ -434,7 +426,7 @@ void dismantle_item(int nid) {
         break;
     case ni_fishing_rod:
     case ni_sponge:
-        if (flag_test(FLAG_SPONGE_HOOKED))
+        if (flag_test(F_SPONGE_HOOKED))
             unhook_sponge();
         else
             message("%nnは分解できない。", nid);
@@ -446,7 +438,7 @@ void dismantle_item(int nid) {
 }
 
 void detach_item(int nid) {
-    if (nid == ni_sponge && has_item(ni_fishing_rod) && flag_test(FLAG_SPONGE_HOOKED))
+    if (nid == ni_sponge && has_item(ni_fishing_rod) && flag_test(F_SPONGE_HOOKED))
         unhook_sponge();
     else
         message("%nnは外せない。", nid);

@@ -1,23 +1,24 @@
 // The score and the "mania" rating, both counted from flags on demand.
 #include "status.h"
 
+#include "flags.h"
 #include "message.h"
 
 namespace {
 
 constexpr rating_item score_table[] = {
-    {4, 1, 1},  // took the leaflet out of the mailbox
-    {11, 1, 5}, // stepped in through the front door
-    {36, 1, 5}, // drained the bath
-    {38, 1, 5}, // took the mirror off the bathroom wall
-    {39, 1, 5}, // took the glasses in the bathroom
+    {F_LEAFLET_TAKEN, 1, 1},
+    {F_ENTERED_HOUSE, 1, 5},
+    {F_BATH_DRAINED, 1, 5},
+    {F_MIRROR_TAKEN, 1, 5},
+    {F_GLASSES_TAKEN, 1, 5},
 };
 
 constexpr rating_item mania_table[] = {
-    {5, 1, 1},  // took the medal out of the mailbox
-    {3, 1, 1},  // closed the mailbox again
-    {41, 1, 1}, // used the toilet
-    {15, 1, 1}, // answered the telephone
+    {F_MEDAL_TAKEN, 1, 1},
+    {F_MAILBOX_CLOSED_AGAIN, 1, 1},
+    {F_TOILET_USED, 1, 1},
+    {F_PHONE_ANSWERED, 1, 1},
 };
 
 constexpr int row_count(const auto &table) { return sizeof table / sizeof table[0]; }

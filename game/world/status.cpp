@@ -2,6 +2,7 @@
 // Its byte layout is also the body of the save file.
 #include "status.h"
 
+#include "flags.h"
 #include "game_assert.h"
 #include "input_mode.h"
 #include "message.h"
@@ -20,10 +21,6 @@ constexpr int ITEM_SLOTS = 256;
 constexpr int FLAG_BYTES = FLAG_NUM / 8;
 constexpr int FSEQ_LIST_SLOTS = 16;
 constexpr int PATH_SIZE = 512;
-
-// Flags read by has_light.
-constexpr int FLAG_CANDLE_LIT = 57;
-constexpr int FLAG_LANTERN_LIT = 47;
 
 constexpr uint8_t FSEQ_RUNNING = 1;
 
@@ -47,11 +44,12 @@ struct flag_sequence {
     int clear_prev;
 };
 
-// Sequence 0: the golden key carried off by the flying toy (library floor,
-// down the stairs, shot down in the ground-floor guest room).
+// The golden key carried off by the flying toy (library floor, down the
+// stairs, shot down in the ground-floor guest room).
 flag_sequence flag_sequence_table[] = {
-    {{131, 132, 133, -1}, 0, 1},
+    {{F_KEY_SNATCHED, F_KEY_FLOWN_DOWN, F_KEY_SHOT_DOWN, -1}, 0, 1},
 };
+static_assert(SEQ_GOLDEN_KEY == 0, "the golden key's sequence is the table's first row");
 constexpr int FLAG_SEQUENCE_NUM = sizeof flag_sequence_table / sizeof flag_sequence_table[0];
 static_assert(FLAG_SEQUENCE_NUM <= FLAG_SEQUENCE_MAXNUM);
 
@@ -139,8 +137,8 @@ int item_at(int i) {
 }
 
 int has_light() {
-    return (has_item(ni_candle) && flag_test(FLAG_CANDLE_LIT)) ||
-           (has_item(ni_lantern) && flag_test(FLAG_LANTERN_LIT));
+    return (has_item(ni_candle) && flag_test(F_CANDLE_LIT)) ||
+           (has_item(ni_lantern) && flag_test(F_LANTERN_LIT));
 }
 
 // ---- Flags ----

@@ -9,10 +9,6 @@ constexpr int FLAG_SEQUENCE_MAXNUM = 128;
 constexpr int STATUS_BLOCK_SIZE = 546;
 constexpr int SAVE_FILE_SIZE = 556;
 
-// Flags with a meaning of their own outside the area handlers.
-constexpr int FLAG_DANGER = 0;       // while set, saving is refused
-constexpr int FLAG_VISITED_BASE = 194; // + area id: the area was entered
-
 void status_init(const char *program_dir);
 void status_reset();
 int get_cur_area();

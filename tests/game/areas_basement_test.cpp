@@ -4,6 +4,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "game_support.h"
 #include "noun.h"
 #include "status.h"
@@ -23,7 +24,7 @@ class Basement : public gametest::NewGame {
 protected:
     void enter(int area) {
         set_cur_area(area);
-        flag_set(FLAG_DANGER); // as after coming down the hatch
+        flag_set(F_DANGER); // as after coming down the hatch
     }
 };
 
@@ -38,17 +39,17 @@ TEST_F(Basement, DownTheHatchAndBackUpSetsAndClearsDanger) {
     EXPECT_TRUE(has(out, "扉を開けて移動した。"));
     EXPECT_TRUE(has(out, "あなたは地下室にいる。"));
     EXPECT_EQ(get_cur_area(), ai_cellar);
-    EXPECT_TRUE(flag_test(FLAG_DANGER));
+    EXPECT_TRUE(flag_test(F_DANGER));
     EXPECT_TRUE(has(say({"save"}), "そんな余裕はない！"));
 
     // Up the stairs, by each way the cellar knows.
     for (const char *cmd : {"left", "up", "exit", "up stairs", "open hatch"}) {
         say({cmd});
         EXPECT_EQ(get_cur_area(), ai_laundry) << cmd;
-        EXPECT_FALSE(flag_test(FLAG_DANGER)) << cmd;
+        EXPECT_FALSE(flag_test(F_DANGER)) << cmd;
         say({"down"});
         EXPECT_EQ(get_cur_area(), ai_cellar) << cmd;
-        EXPECT_TRUE(flag_test(FLAG_DANGER)) << cmd;
+        EXPECT_TRUE(flag_test(F_DANGER)) << cmd;
     }
     say({"left"});
     EXPECT_TRUE(has(say({"save"}), "ゲームをセーブしました。"));
@@ -66,7 +67,7 @@ TEST_F(Basement, CellarLookAndExits) {
     say({"forward"});
     EXPECT_EQ(get_cur_area(), ai_boiler_room);
     EXPECT_TRUE(flag_test(193));
-    EXPECT_TRUE(flag_test(FLAG_DANGER));
+    EXPECT_TRUE(flag_test(F_DANGER));
     say({"open back door"});
     EXPECT_EQ(get_cur_area(), ai_cellar);
     EXPECT_TRUE(has(say({"look"}), "正面の扉はボイラー室に通じている。"));
@@ -77,7 +78,7 @@ TEST_F(Basement, CellarLookAndExits) {
     out = say({"right"});
     EXPECT_FALSE(has(out, "扉を開けて移動した。"));
     EXPECT_EQ(get_cur_area(), ai_corridor_0f);
-    EXPECT_TRUE(flag_test(FLAG_DANGER));
+    EXPECT_TRUE(flag_test(F_DANGER));
     say({"backward"});
     EXPECT_EQ(get_cur_area(), ai_cellar);
     say({"enter wall"});

@@ -4,6 +4,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "game_support.h"
 #include "noun.h"
 #include "status.h"
@@ -215,7 +216,7 @@ TEST_F(Halls, TheFirstAscentBlacksOutAndWakesInTheStudy) {
     EXPECT_TRUE(has(out, "気がつくと、見知らぬ部屋にいた。どうやら助かったようだ。"));
     EXPECT_EQ(get_cur_area(), ai_study);
     EXPECT_TRUE(flag_test(82));
-    EXPECT_TRUE(flag_test(FLAG_VISITED_BASE + ai_study));
+    EXPECT_TRUE(flag_test(F_VISITED_BASE + ai_study));
     EXPECT_FALSE(console_waiting_return());
     EXPECT_FALSE(flag_test(180));
 

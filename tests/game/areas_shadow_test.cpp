@@ -2,6 +2,7 @@
 // secret room, played through the game flag for flag.
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "game_support.h"
 #include "noun.h"
 #include "status.h"
@@ -50,7 +51,7 @@ TEST_F(Shadow, DressingTableDrawerOpensOnlyWithTheGoldenKey) {
     EXPECT_TRUE(said(play({"open dressing table"}), "化粧台の抽斗はもう開いている。"));
     EXPECT_TRUE(said(play({"look"}), "首飾り"));
     EXPECT_TRUE(said(play({"look necklace"}), "宝石のついた首飾りだ。"));
-    EXPECT_FALSE(flag_test(FLAG_DANGER));
+    EXPECT_FALSE(flag_test(F_DANGER));
 }
 
 TEST_F(Shadow, TakingTheNecklaceStartsTheHuntAndIdlingIsDeath) {
@@ -60,7 +61,7 @@ TEST_F(Shadow, TakingTheNecklaceStartsTheHuntAndIdlingIsDeath) {
     EXPECT_TRUE(said(out, "首飾りを手に入れた。"));
     EXPECT_TRUE(said(out, "遠くの方で金切り声のような叫びが上がり、何者かが廊下を近づいてくる音がする！"));
     EXPECT_TRUE(has_item(ni_necklace) && flag_test(97));
-    EXPECT_TRUE(flag_test(FLAG_DANGER));
+    EXPECT_TRUE(flag_test(F_DANGER));
     EXPECT_TRUE(flag_test(99) && !flag_test(98));
     EXPECT_TRUE(said(play({"save"}), "そんな余裕はない！"));
 
@@ -103,7 +104,7 @@ TEST_F(Shadow, HidingInTheShutWardrobeOutlastsTheShadow) {
     out = play({"wait"});
     EXPECT_TRUE(said(out, "息を潜めていると、やがて足音は部屋を出て、廊下を遠ざかっていった。"));
     EXPECT_FALSE(flag_test(101));
-    EXPECT_FALSE(flag_test(FLAG_DANGER));
+    EXPECT_FALSE(flag_test(F_DANGER));
     EXPECT_FALSE(console_waiting_return());
 
     // The hunt is over: out again, the room is safe.
@@ -132,9 +133,9 @@ TEST_F(Shadow, ClosingTheDoorInTheLastMomentStillSaves) {
     enter(ai_wardrobe);
     flag_set(93);
     flag_set(101);
-    flag_set(FLAG_DANGER);
+    flag_set(F_DANGER);
     EXPECT_TRUE(said(play({"close wardrobe"}), "足音は部屋を出て"));
-    EXPECT_FALSE(flag_test(FLAG_DANGER));
+    EXPECT_FALSE(flag_test(F_DANGER));
 }
 
 TEST_F(Shadow, LeavingForTheCorridorLetsTheShadowCloseIn) {
@@ -145,7 +146,7 @@ TEST_F(Shadow, LeavingForTheCorridorLetsTheShadowCloseIn) {
     EXPECT_TRUE(said(out, "扉を開けて移動した。"));
     EXPECT_TRUE(said(out, "部屋のすぐ外に、何者かが立っている気配がする。"));
     EXPECT_EQ(get_cur_area(), ai_corridor_2f_cr);
-    EXPECT_TRUE(flag_test(183) && flag_test(100) && flag_test(FLAG_DANGER));
+    EXPECT_TRUE(flag_test(183) && flag_test(100) && flag_test(F_DANGER));
 }
 
 TEST_F(Shadow, LadysRoomBranchWindowAndDoor) {

@@ -2,6 +2,7 @@
 
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "game_support.h"
 #include "input_mode.h"
 #include "noun.h"
@@ -207,21 +208,21 @@ TEST_F(Interpreter, SaveLoadAndScore) {
     EXPECT_EQ(run_command("load"), "ゲームのロードに失敗しました。");
     EXPECT_EQ(get_cur_area(), ai_working);
 
-    flag_set(FLAG_DANGER);
+    flag_set(F_DANGER);
     EXPECT_EQ(run_command("save"), "そんな余裕はない！");
-    flag_clear(FLAG_DANGER);
+    flag_clear(F_DANGER);
     EXPECT_EQ(run_command("save"), "ゲームをセーブしました。");
 
     // Loading enters the saved area afresh at the end of the command.
     set_cur_area(ai_achievements);
-    flag_clear(FLAG_VISITED_BASE + ai_working);
+    flag_clear(F_VISITED_BASE + ai_working);
     std::vector<std::string> out = command_output("load");
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(out[0], "ゲームをロードしました。");
     EXPECT_EQ(joined(out, 1),
               "あなたは工事中の部屋にいる。この部屋はいろいろテストするためのダミー部屋のようだ。");
     EXPECT_EQ(get_cur_area(), ai_working);
-    EXPECT_TRUE(flag_test(FLAG_VISITED_BASE + ai_working));
+    EXPECT_TRUE(flag_test(F_VISITED_BASE + ai_working));
 
     out = command_output("score");
     ASSERT_EQ(out.size(), 2u);

@@ -3,6 +3,7 @@
 
 #include "area.h"
 #include "console.h"
+#include "flags.h"
 #include "game_support.h"
 #include "status.h"
 #include "test_support.h"
@@ -33,7 +34,7 @@ protected:
     }
     static void enter(int area) {
         set_cur_area(area);
-        flag_set(FLAG_VISITED_BASE + area);
+        flag_set(F_VISITED_BASE + area);
     }
     static uint32_t at(int x, int y) { return vxtest::pixel(x + OX, y + OY); }
 };

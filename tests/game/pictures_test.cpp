@@ -2,6 +2,7 @@
 // outside the frame, white current at the end, and places that share a
 // name drawn differently.
 #include "area.h"
+#include "flags.h"
 #include "game_support.h"
 #include "main.h"
 #include "status.h"
@@ -64,7 +65,7 @@ TEST_F(Pictures, StayInsideTheFrameInBlackAndWhiteInEveryFlagState) {
         for (int round = 0; round < 12; ++round) {
             status_reset();
             if (round % 2) fseq_start(0);
-            for (int f = 1; f < FLAG_VISITED_BASE; ++f)
+            for (int f = 1; f < F_VISITED_BASE; ++f)
                 if (rng() % 2) flag_set(f);
             check(area, "random flags, round " + std::to_string(round));
         }
