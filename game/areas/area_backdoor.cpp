@@ -12,6 +12,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_left, ai_washtub},
+    {vi_right, ai_under_tree},
+};
+
 int door_command(int vid, int *noun_here) {
     switch (vid) {
     case vi_open:
@@ -39,15 +44,10 @@ int area_backdoor_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
         case vi_forward:
             message("扉はびくともしない。");
-            return 1;
-        case vi_left:
-            area_request_move(ai_washtub);
-            return 1;
-        case vi_right:
-            area_request_move(ai_under_tree);
             return 1;
         case vi_look:
             area_print_description(ai_backdoor);

@@ -16,6 +16,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_music_room, F_DOOR_MUSIC_ROOM_BALCONY},
+    {vi_exit, ai_music_room, F_DOOR_MUSIC_ROOM_BALCONY},
+};
+
 void look() {
     area_print_description(ai_balcony);
     message("目の前には暗い海が広がり、左右には切り立った崖が続いている。崖に打ち寄せる波の音が聞こえる。");
@@ -24,27 +29,13 @@ void look() {
     if (flag_test(F_DOOR_MUSIC_ROOM_BALCONY)) message("背後の扉の向こうは音楽室だ。");
 }
 
-int move(int vid) {
-    switch (vid) {
-    case vi_backward:
-    case vi_exit:
-        door_move(ai_music_room, F_DOOR_MUSIC_ROOM_BALCONY);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 int area_balcony_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
+        return exit_or_look(exits, vid, look);
     case ni_room:
         return room_noun(vid, noun_here);
     case ni_door:

@@ -16,26 +16,17 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_balcony},
+    {vi_up, ai_balcony},
+    {vi_exit, ai_balcony},
+};
+
 void look() {
     area_print_description(ai_balcony_down);
     message("庭のあちこちに石のようなものが埋め込まれている。");
     if (flag_test(F_CIRCLE_CHARGED)) message("石を結ぶようにして、巨大な魔法陣が浮かび上がっている。");
     message("庭の真ん中には%nlが一台停まっていて、荷台には%nlが積まれている。", ni_car, ni_drum);
-}
-
-int move(int vid) {
-    switch (vid) {
-    case vi_backward:
-    case vi_up:
-    case vi_exit:
-        area_request_move(ai_balcony);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 // A thing in the garden: look answers with text, handling it is too far.
@@ -58,7 +49,7 @@ int area_balcony_down_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
+        return exit_or_look(exits, vid, look);
     case ni_garden:
         if (vid == vi_look || vid == vi_examine) return redispatch(vi_look, noun_here);
         if (vid == vi_enter || vid == vi_down) {

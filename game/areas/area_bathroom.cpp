@@ -16,6 +16,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_fr, F_DOOR_CORRIDOR_1F_FR_BATHROOM},
+};
+
 void look_room() {
     area_print_description(ai_bathroom);
     if (flag_test_not(F_BATH_DRAINED)) {
@@ -63,14 +67,7 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_fr, F_DOOR_CORRIDOR_1F_FR_BATHROOM, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_bathtub:
         if (vid == vi_look) {
@@ -256,15 +253,10 @@ int area_bathroom_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

@@ -18,6 +18,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_music_room, F_DOOR_MUSIC_ROOM_BATHROOM_2F},
+};
+
 void look_room() {
     area_print_description(ai_bathroom_2f);
     message("正面の%nlの下に、猫足の%nlが据えられている。", ni_window, ni_bathtub);
@@ -137,14 +141,7 @@ int area_bathroom_2f_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_music_room, F_DOOR_MUSIC_ROOM_BATHROOM_2F, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_mirror:
         return mirror(vid, noun_here);
@@ -205,14 +202,10 @@ int area_bathroom_2f_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

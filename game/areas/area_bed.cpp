@@ -16,6 +16,12 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_boys_room},
+    {vi_down, ai_boys_room},
+    {vi_exit, ai_boys_room},
+};
+
 bool cat_here() { return flag_test_not(F_PLUSH_CAT_TAKEN) && !has_item(ni_plush_cat); }
 bool diary_here() { return flag_test(F_DIARY_FOUND) && flag_test_not(F_DIARY_TAKEN) && !has_item(ni_diary); }
 
@@ -72,19 +78,11 @@ int area_bed_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         switch (vid) {
-        case vi_look:
-            look_bunk();
-            return 1;
-        case vi_backward:
-        case vi_down:
-        case vi_exit:
-            area_request_move(ai_boys_room);
-            return 1;
         case vi_up:
             msg_no_higher();
             return 1;
         default:
-            return 0;
+            return exit_or_look(exits, vid, look_bunk);
         }
 
     case ni_room:

@@ -15,6 +15,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_2f_r, F_DOOR_CORRIDOR_2F_R_BEDROOM},
+};
+
 bool marble_lying() { return flag_test(F_MARBLE_FOUND) && flag_test_not(F_MARBLE_TAKEN) && !has_item(ni_marble); }
 
 void look_room() {
@@ -101,14 +105,7 @@ int area_bedroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_2f_r, F_DOOR_CORRIDOR_2F_R_BEDROOM, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_chest:
     case ni_drawer:
@@ -139,15 +136,10 @@ int area_bedroom_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

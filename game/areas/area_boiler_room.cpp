@@ -17,6 +17,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_cellar, F_DOOR_CELLAR_BOILER_ROOM},
+};
+
 void look() {
     area_print_description(ai_boiler_room);
     message("目の前には、見たこともない%nlが据え付けられている。", ni_machine);
@@ -279,15 +283,7 @@ int area_boiler_room_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        if (vid == vi_backward) {
-            door_move(ai_cellar, F_DOOR_CELLAR_BOILER_ROOM);
-            return 1;
-        }
-        if (vid == vi_look) {
-            look();
-            return 1;
-        }
-        return 0;
+        return exit_or_look(exits, vid, look);
     case ni_back_door:
         return door_noun(vid, vi_backward, nullptr, noun_here);
     case ni_door:

@@ -15,6 +15,12 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_library},
+    {vi_down, ai_library},
+    {vi_exit, ai_library},
+};
+
 bool plane_here() { return flag_test_not(F_PLANE_TAKEN) && !has_item(ni_origami_plane); }
 
 void look_top() {
@@ -27,19 +33,11 @@ void look_top() {
 
 int no_noun(int vid) {
     switch (vid) {
-    case vi_backward:
-    case vi_down:
-    case vi_exit:
-        area_request_move(ai_library);
-        return 1;
     case vi_up:
         msg_no_higher();
         return 1;
-    case vi_look:
-        look_top();
-        return 1;
     default:
-        return 0;
+        return exit_or_look(exits, vid, look_top);
     }
 }
 

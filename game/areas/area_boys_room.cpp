@@ -16,6 +16,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_2f_c, F_DOOR_CORRIDOR_2F_C_BOYS_ROOM},
+};
+
 bool ladder_in_place() { return flag_test_not(F_BUNK_LADDER_TAKEN) && !has_item(ni_ladder); }
 bool ball_here() {
     return flag_test(F_CHEST_OPEN) && flag_test_not(F_BILLIARD_BALL_TAKEN) && !has_item(ni_billiard_ball);
@@ -57,7 +61,7 @@ int no_noun(int vid) {
         area_request_move(ai_bed);
         return 1;
     }
-    return leave_or_look(vid, ai_corridor_2f_c, F_DOOR_CORRIDOR_2F_C_BOYS_ROOM, look_room);
+    return exit_or_look(exits, vid, look_room);
 }
 
 void unlock_with_key() {
@@ -190,13 +194,6 @@ int area_boys_room_handler(int vid, int nid, int *noun_here) {
     case ni_invalid:
         return no_noun(vid);
 
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
-
     case ni_chest: // "chest" here can only mean the toy chest
     case ni_treasure_chest:
         return treasure_chest(vid);
@@ -269,14 +266,10 @@ int area_boys_room_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

@@ -11,19 +11,23 @@
 #include "vexdraw.h"
 #include "area_kit.h"
 
+namespace {
+
+constexpr area_exit exits[] = {
+    {vi_forward, ai_temple},
+    {vi_backward, ai_cave},
+};
+
+}  // namespace
+
 int area_cave_entrance_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     if (nid != ni_invalid) {
         *noun_here = 0;
         return 0;
     }
+    if (take_exit(exits, vid)) return 1;
     switch (vid) {
-    case vi_forward:
-        area_request_move(ai_temple);
-        return 1;
-    case vi_backward:
-        area_request_move(ai_cave);
-        return 1;
     case vi_look:
         area_print_description(ai_cave_entrance);
         message("岩の裂け目の向こうに、柱の立ち並ぶ神殿と、その中央にうずくまる巨大な影が見える。");

@@ -16,6 +16,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_boiler_room, F_DOOR_CELLAR_BOILER_ROOM},
+    {vi_right, ai_corridor_0f},
+};
+
 void look() {
     area_print_description(ai_cellar);
     message("左側には、洗濯室へ上がる%nlがある。正面には小さな%nlがある。", ni_stairs, ni_door);
@@ -32,22 +37,13 @@ void go_up() {
 
 int move(int vid) {
     switch (vid) {
-    case vi_forward:
-        door_move(ai_boiler_room, F_DOOR_CELLAR_BOILER_ROOM);
-        return 1;
     case vi_left:
     case vi_up:
     case vi_exit:
         go_up();
         return 1;
-    case vi_right:
-        area_request_move(ai_corridor_0f);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
     default:
-        return 0;
+        return exit_or_look(exits, vid, look);
     }
 }
 

@@ -15,6 +15,14 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_temple},
+    {vi_down, ai_temple},
+    {vi_backward, ai_cellar},
+    {vi_up, ai_cellar},
+    {vi_exit, ai_cellar},
+};
+
 bool hat_lying() { return flag_test_not(F_HAT_TAKEN) && !has_item(ni_hat); }
 
 void look() {
@@ -24,32 +32,13 @@ void look() {
     if (hat_lying()) message("足元に%nlが落ちている。", ni_hat);
 }
 
-int move(int vid) {
-    switch (vid) {
-    case vi_forward:
-    case vi_down:
-        area_request_move(ai_temple);
-        return 1;
-    case vi_backward:
-    case vi_up:
-    case vi_exit:
-        area_request_move(ai_cellar);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 int area_corridor_0f_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
+        return exit_or_look(exits, vid, look);
     case ni_room:
     case ni_corridor:
         return room_noun(vid, noun_here);

@@ -15,6 +15,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_fl},
+    {vi_left, ai_playroom, F_DOOR_CORRIDOR_1F_BL_PLAYROOM},
+};
+
 void look() {
     area_print_description(ai_corridor_1f_bl);
     message("廊下はここで突き当たりになっていて、正面に両開きの扉%nwがある。左の壁にも扉%nwがある。",
@@ -32,22 +37,11 @@ void enter_living() {
 }
 
 int move(int vid) {
-    switch (vid) {
-    case vi_forward:
+    if (vid == vi_forward) {
         enter_living();
         return 1;
-    case vi_backward:
-        area_request_move(ai_corridor_1f_fl);
-        return 1;
-    case vi_left:
-        door_move(ai_playroom, F_DOOR_CORRIDOR_1F_BL_PLAYROOM);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
     }
+    return exit_or_look(exits, vid, look);
 }
 
 }  // namespace
@@ -57,24 +51,14 @@ int area_corridor_1f_bl_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
     case ni_front_door:
         return door_noun(vid, vi_forward, "上部に飾り彫りのある、立派な両開きの扉だ。", noun_here);
     case ni_left_door:
         return door_noun(vid, vi_left, "子供の背丈ほどのところに、落書きのような傷がついた扉だ。", noun_here);
     case ni_wall:
         return look_reply(vid, "右の壁には燭台と、海を描いた小さな風景画が掛かっている。");
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

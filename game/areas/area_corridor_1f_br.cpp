@@ -15,6 +15,12 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_mr},
+    {vi_left, ai_kitchen, F_DOOR_CORRIDOR_1F_BR_KITCHEN},
+    {vi_right, ai_laundry, F_DOOR_CORRIDOR_1F_BR_LAUNDRY},
+};
+
 void look() {
     area_print_description(ai_corridor_1f_br);
     message("廊下はここで行き止まりだ。左右の壁にそれぞれ扉%nw%nwがある。", ni_left_door, ni_right_door);
@@ -23,38 +29,13 @@ void look() {
     if (flag_test(F_DOOR_CORRIDOR_1F_BR_LAUNDRY)) message("右の扉の向こうは洗濯室になっている。");
 }
 
-int move(int vid) {
-    switch (vid) {
-    case vi_backward:
-        area_request_move(ai_corridor_1f_mr);
-        return 1;
-    case vi_left:
-        door_move(ai_kitchen, F_DOOR_CORRIDOR_1F_BR_KITCHEN);
-        return 1;
-    case vi_right:
-        door_move(ai_laundry, F_DOOR_CORRIDOR_1F_BR_LAUNDRY);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 int area_corridor_1f_br_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
+        return exit_or_look(exits, vid, look);
     case ni_left_door:
         return door_noun(vid, vi_left, "上半分に曇りガラスのはまった扉だ。かすかに油の匂いがする。", noun_here);
     case ni_right_door:
@@ -94,12 +75,8 @@ int area_corridor_1f_br_handler(int vid, int nid, int *noun_here) {
         }
     case ni_wall:
         return look_reply(vid, "突き当たりの壁だ。高いところに小さな窓があり、その下に戸棚が置かれている。");
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

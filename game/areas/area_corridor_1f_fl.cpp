@@ -15,6 +15,12 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_corridor_1f_bl},
+    {vi_backward, ai_entrance_hall, F_DOOR_HALL_CORRIDOR_1F_FL},
+    {vi_right, ai_guestroom_1f, F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F},
+};
+
 void look() {
     area_print_description(ai_corridor_1f_fl);
     message("廊下はまっすぐ奥へと続いている。左の壁には縦長の%nlがあり、右の壁には扉%nwがある。",
@@ -24,38 +30,13 @@ void look() {
     if (flag_test(F_DOOR_HALL_CORRIDOR_1F_FL)) message("背後の扉の向こうは玄関ホールだ。");
 }
 
-int move(int vid) {
-    switch (vid) {
-    case vi_forward:
-        area_request_move(ai_corridor_1f_bl);
-        return 1;
-    case vi_backward:
-        door_move(ai_entrance_hall, F_DOOR_HALL_CORRIDOR_1F_FL);
-        return 1;
-    case vi_right:
-        door_move(ai_guestroom_1f, F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
+        return exit_or_look(exits, vid, look);
     case ni_right_door:
         return door_noun(vid, vi_right, "飾り気のない木の扉だ。", noun_here);
     case ni_back_door:
@@ -79,12 +60,8 @@ int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
         }
     case ni_wall:
         return look_reply(vid, "色あせた壁紙の壁だ。腰の高さから下は板張りになっている。");
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

@@ -16,6 +16,16 @@
 
 namespace {
 
+// The hall's door is locked only from the hall's side.
+constexpr area_exit exits[] = {
+    {vi_forward, ai_corridor_1f_mr},
+    {.vid = vi_backward,
+     .area = ai_entrance_hall,
+     .door = F_DOOR_HALL_CORRIDOR_1F_FR,
+     .handle_unlocks = F_UNLOCKED_HALL_CORRIDOR_1F_FR},
+    {vi_left, ai_bathroom, F_DOOR_CORRIDOR_1F_FR_BATHROOM},
+};
+
 void look() {
     area_print_description(ai_corridor_1f_fr);
     message("廊下は奥へと続いている。左の壁には扉%nwがあり、右の壁には%nlがある。", ni_left_door, ni_window);
@@ -26,31 +36,12 @@ void look() {
 }
 
 int move(int vid) {
-    switch (vid) {
-    case vi_forward:
-        area_request_move(ai_corridor_1f_mr);
-        return 1;
-    case vi_backward:
-        // The hall's door is locked only from the hall's side.
-        if (flag_test_not(F_UNLOCKED_HALL_CORRIDOR_1F_FR)) {
-            msg_handle_unlocks();
-            flag_set(F_UNLOCKED_HALL_CORRIDOR_1F_FR);
-        }
-        door_move(ai_entrance_hall, F_DOOR_HALL_CORRIDOR_1F_FR);
-        return 1;
-    case vi_left:
-        door_move(ai_bathroom, F_DOOR_CORRIDOR_1F_FR_BATHROOM);
-        return 1;
-    case vi_exit:
+    if (vid == vi_exit) {
         // Only a hint: the common reply follows.
         message("窓から外に出られそうだが・・・。");
         return 0;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
     }
+    return exit_or_look(exits, vid, look);
 }
 
 void read_warning() {
@@ -64,12 +55,6 @@ int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
     case ni_left_door:
         return door_noun(vid, vi_left, "白いペンキの剥げかけた扉だ。", noun_here);
     case ni_back_door:
@@ -107,12 +92,8 @@ int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here) {
             return 1;
         }
         return 0;
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

@@ -15,30 +15,17 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_corridor_1f_br},
+    {vi_backward, ai_corridor_1f_fr},
+    {vi_right, ai_storage, F_DOOR_CORRIDOR_1F_MR_STORAGE},
+};
+
 void look() {
     area_print_description(ai_corridor_1f_mr);
     message("薄暗い廊下が奥へと長く延びている。右の壁に扉%nwがあり、廊下の奥にも左右に扉が見える。",
             ni_right_door);
     if (flag_test(F_DOOR_CORRIDOR_1F_MR_STORAGE)) message("右の扉の向こうは物置部屋になっている。");
-}
-
-int move(int vid) {
-    switch (vid) {
-    case vi_forward:
-        area_request_move(ai_corridor_1f_br);
-        return 1;
-    case vi_backward:
-        area_request_move(ai_corridor_1f_fr);
-        return 1;
-    case vi_right:
-        door_move(ai_storage, F_DOOR_CORRIDOR_1F_MR_STORAGE);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 }  // namespace
@@ -47,7 +34,7 @@ int area_corridor_1f_mr_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
+        return exit_or_look(exits, vid, look);
     case ni_room:
     case ni_corridor:
         return room_noun(vid, noun_here);
@@ -57,12 +44,8 @@ int area_corridor_1f_mr_handler(int vid, int nid, int *noun_here) {
         return door_noun(vid, vi_right, "厚い板を打ち付けただけの、簡素な扉だ。", noun_here);
     case ni_wall:
         return look_reply(vid, "しみだらけの壁だ。等間隔に並んだ柱が、廊下の奥まで続いている。");
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
-        *noun_here = 0;
-        return 0;
+        return unknown_noun(nid, noun_here);
     }
 }
 

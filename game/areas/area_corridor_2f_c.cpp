@@ -15,6 +15,13 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_boys_room, F_DOOR_CORRIDOR_2F_C_BOYS_ROOM},
+    {vi_backward, ai_landing, F_DOOR_LANDING_CORRIDOR_2F_C},
+    {vi_left, ai_corridor_2f_l},
+    {vi_right, ai_corridor_2f_cr},
+};
+
 void look() {
     area_print_description(ai_corridor_2f_c);
     message("正面の壁に扉%nwがあり、廊下は左右に延びている。", ni_front_door);
@@ -23,41 +30,13 @@ void look() {
     if (flag_test(F_DOOR_LANDING_CORRIDOR_2F_C)) message("背後の扉の向こうは階段の踊り場だ。");
 }
 
-int move(int vid) {
-    switch (vid) {
-    case vi_forward:
-        door_move(ai_boys_room, F_DOOR_CORRIDOR_2F_C_BOYS_ROOM);
-        return 1;
-    case vi_backward:
-        door_move(ai_landing, F_DOOR_LANDING_CORRIDOR_2F_C);
-        return 1;
-    case vi_left:
-        area_request_move(ai_corridor_2f_l);
-        return 1;
-    case vi_right:
-        area_request_move(ai_corridor_2f_cr);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 int area_corridor_2f_c_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
+        return exit_or_look(exits, vid, look);
     case ni_front_door:
         return door_noun(vid, vi_forward,
                          "青いペンキの塗られた扉だ。星形の飾りのついた名札が下がっているが、字はかすれて読めない。",
@@ -71,8 +50,7 @@ int area_corridor_2f_c_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "太い梁が何本も渡された天井だ。梁の間には蜘蛛の巣が張っている。");
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

@@ -16,6 +16,13 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_corridor_2f_r},
+    {vi_backward, ai_corridor_2f_c},
+    {vi_left, ai_ladys_room, F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM},
+    {vi_right, ai_study, F_DOOR_CORRIDOR_2F_CR_STUDY},
+};
+
 // The shadow's approach after the necklace is taken: its first stage is
 // only the scream; from the second on it is out in the corridor.
 bool shadow_in_corridor() {
@@ -37,25 +44,7 @@ int move(int vid) {
     // With the shadow here there is no getting past it: the turn's end
     // brings it down on the player before any step is taken.
     if (is_movement(vid) && shadow_in_corridor()) return 1;
-    switch (vid) {
-    case vi_forward:
-        area_request_move(ai_corridor_2f_r);
-        return 1;
-    case vi_backward:
-        area_request_move(ai_corridor_2f_c);
-        return 1;
-    case vi_left:
-        door_move(ai_ladys_room, F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM);
-        return 1;
-    case vi_right:
-        door_move(ai_study, F_DOOR_CORRIDOR_2F_CR_STUDY);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
+    return exit_or_look(exits, vid, look);
 }
 
 }  // namespace
@@ -65,12 +54,6 @@ int area_corridor_2f_cr_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
     case ni_left_door:
         return door_noun(vid, vi_left, "優美な彫刻の施された扉だ。楕円形の鏡板に薔薇の模様が浮き彫りになっている。",
                          noun_here);
@@ -93,8 +76,7 @@ int area_corridor_2f_cr_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "天井は丸いアーチ形になっていて、奥に向かっていくつもの梁が弧を描いている。");
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

@@ -16,6 +16,16 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {.vid = vi_forward,
+     .area = ai_music_room,
+     .door = F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM,
+     .locked_until = F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM},
+    {vi_backward, ai_corridor_2f_c},
+    {vi_left, ai_guestroom_2f, F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F},
+    {vi_right, ai_girls_room, F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM},
+};
+
 bool is_key(int nid) {
     return nid == ni_brass_key || nid == ni_wooden_key || nid == ni_bronze_key || nid == ni_steel_key ||
            nid == ni_golden_key || nid == ni_silver_key;
@@ -29,31 +39,6 @@ void look() {
     if (flag_test(F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F)) message("左の扉の向こうは客室になっている。");
     if (flag_test(F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM)) message("右の扉の向こうは子供部屋になっている。");
     message("背後へ戻れば、廊下の中央に出る。");
-}
-
-int move(int vid) {
-    switch (vid) {
-    case vi_forward:
-        if (flag_test_not(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM))
-            msg_door_locked();
-        else
-            door_move(ai_music_room, F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM);
-        return 1;
-    case vi_backward:
-        area_request_move(ai_corridor_2f_c);
-        return 1;
-    case vi_left:
-        door_move(ai_guestroom_2f, F_DOOR_CORRIDOR_2F_L_GUESTROOM_2F);
-        return 1;
-    case vi_right:
-        door_move(ai_girls_room, F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 // The music room's door: no key of the house fits it from this side.
@@ -97,13 +82,7 @@ int area_corridor_2f_l_handler(int vid, int nid, int *noun_here) {
     }
     switch (nid) {
     case ni_invalid:
-        return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
+        return exit_or_look(exits, vid, look);
     case ni_front_door:
         return music_door(vid, noun_here);
     case ni_left_door:
@@ -118,8 +97,7 @@ int area_corridor_2f_l_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "天井から小さなシャンデリアが下がっている。蝋燭はとうに燃え尽きている。");
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

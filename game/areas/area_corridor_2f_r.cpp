@@ -16,31 +16,18 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_2f_cr},
+    {vi_left, ai_bedroom, F_DOOR_CORRIDOR_2F_R_BEDROOM},
+    {vi_right, ai_library, F_DOOR_CORRIDOR_2F_R_LIBRARY},
+};
+
 void look() {
     area_print_description(ai_corridor_2f_r);
     message("廊下はここで行き止まりだ。左右の壁にはそれぞれ扉%nw%nwがあり、突き当たりには%nlがある。",
             ni_left_door, ni_right_door, ni_window);
     if (flag_test(F_DOOR_CORRIDOR_2F_R_BEDROOM)) message("左の扉の向こうは寝室になっている。");
     if (flag_test(F_DOOR_CORRIDOR_2F_R_LIBRARY)) message("右の扉の向こうは図書室になっている。");
-}
-
-int move(int vid) {
-    switch (vid) {
-    case vi_backward:
-        area_request_move(ai_corridor_2f_cr);
-        return 1;
-    case vi_left:
-        door_move(ai_bedroom, F_DOOR_CORRIDOR_2F_R_BEDROOM);
-        return 1;
-    case vi_right:
-        door_move(ai_library, F_DOOR_CORRIDOR_2F_R_LIBRARY);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 int window(int vid) {
@@ -73,13 +60,7 @@ int area_corridor_2f_r_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
-        return move(vid);
-    case ni_room:
-    case ni_corridor:
-        return room_noun(vid, noun_here);
-    case ni_door:
-        msg_several_doors();
-        return 1;
+        return exit_or_look(exits, vid, look);
     case ni_left_door:
         return door_noun(vid, vi_left, "焦げ茶色の落ち着いた扉だ。", noun_here);
     case ni_right_door:
@@ -94,8 +75,7 @@ int area_corridor_2f_r_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "天井から、鉄の枠にガラスをはめたランタンが吊り下がっている。");
     default:
-        *noun_here = 0;
-        return 0;
+        return corridor_noun(vid, nid, noun_here);
     }
 }
 

@@ -15,6 +15,13 @@
 
 namespace {
 
+// The hall's door is locked only from the hall's side.
+constexpr area_exit exits[] = {
+    {.vid = vi_backward, .area = ai_entrance_hall, .door = F_DOOR_HALL_DINING, .handle_unlocks = F_UNLOCKED_HALL_DINING},
+    {vi_left, ai_living, F_DOOR_LIVING_DINING},
+    {vi_right, ai_kitchen, F_DOOR_DINING_KITCHEN},
+};
+
 // The four chairs and who they belong to, in the order of their flags.
 struct keepsake {
     int nid;
@@ -99,27 +106,11 @@ void look_around() {
 
 int no_noun(int vid) {
     switch (vid) {
-    case vi_backward:
-        if (flag_test_not(F_UNLOCKED_HALL_DINING)) {
-            msg_handle_unlocks();
-            flag_set(F_UNLOCKED_HALL_DINING);
-        }
-        door_move(ai_entrance_hall, F_DOOR_HALL_DINING);
-        return 1;
-    case vi_left:
-        door_move(ai_living, F_DOOR_LIVING_DINING);
-        return 1;
-    case vi_right:
-        door_move(ai_kitchen, F_DOOR_DINING_KITCHEN);
-        return 1;
-    case vi_look:
-        look_around();
-        return 1;
     case vi_pray:
         pray();
         return 1;
     default:
-        return 0;
+        return exit_or_look(exits, vid, look_around);
     }
 }
 
@@ -235,14 +226,8 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
 
     case ni_room:
         return room_noun(vid, noun_here);
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
-        *noun_here = 0;
-        return 0;
+        return unknown_noun(nid, noun_here);
     }
 }
 

@@ -14,6 +14,12 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_mailbox},
+    {vi_left, ai_garden},
+    {vi_right, ai_opened_window},
+};
+
 // The keys lie here until taken; a key taken and later used up (it leaves
 // the inventory) must not turn up again, so the taken flag decides as well.
 bool brass_key_lying() {
@@ -117,18 +123,10 @@ int area_entrance_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
         case vi_forward:
             msg_door_closed();
-            return 1;
-        case vi_backward:
-            area_request_move(ai_mailbox);
-            return 1;
-        case vi_left:
-            area_request_move(ai_garden);
-            return 1;
-        case vi_right:
-            area_request_move(ai_opened_window);
             return 1;
         case vi_look:
             return look_around();

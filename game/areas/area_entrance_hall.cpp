@@ -16,6 +16,18 @@
 
 namespace {
 
+// The doors to the dining room and to the right wing are locked from this
+// side; their handles on the far side open them.
+constexpr area_exit exits[] = {
+    {.vid = vi_forward, .area = ai_dining, .door = F_DOOR_HALL_DINING, .locked_until = F_UNLOCKED_HALL_DINING},
+    {vi_left, ai_corridor_1f_fl, F_DOOR_HALL_CORRIDOR_1F_FL},
+    {.vid = vi_right,
+     .area = ai_corridor_1f_fr,
+     .door = F_DOOR_HALL_CORRIDOR_1F_FR,
+     .locked_until = F_UNLOCKED_HALL_CORRIDOR_1F_FR},
+    {vi_up, ai_landing},
+};
+
 void look() {
     area_print_description(ai_entrance_hall);
     message("吹き抜けの広間の左右から%nlが弧を描いて上り、二階の回廊へと続いている。", ni_stairs);
@@ -29,34 +41,11 @@ void look() {
 
 int move(int vid) {
     switch (vid) {
-    case vi_forward:
-        if (flag_test_not(F_UNLOCKED_HALL_DINING)) {
-            msg_door_locked();
-            return 1;
-        }
-        door_move(ai_dining, F_DOOR_HALL_DINING);
-        return 1;
     case vi_backward:
         message("玄関の扉は固く閉ざされている。");
         return 1;
-    case vi_left:
-        door_move(ai_corridor_1f_fl, F_DOOR_HALL_CORRIDOR_1F_FL);
-        return 1;
-    case vi_right:
-        if (flag_test_not(F_UNLOCKED_HALL_CORRIDOR_1F_FR)) {
-            msg_door_locked();
-            return 1;
-        }
-        door_move(ai_corridor_1f_fr, F_DOOR_HALL_CORRIDOR_1F_FR);
-        return 1;
-    case vi_up:
-        area_request_move(ai_landing);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
     default:
-        return 0;
+        return exit_or_look(exits, vid, look);
     }
 }
 

@@ -11,17 +11,21 @@
 #include "vexdraw.h"
 #include "area_kit.h"
 
+namespace {
+
+constexpr area_exit exits[] = {
+    {vi_left, ai_entrance},
+    {vi_right, ai_under_tree},
+};
+
+}  // namespace
+
 int area_garden_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
-        case vi_left:
-            area_request_move(ai_entrance);
-            return 1;
-        case vi_right:
-            area_request_move(ai_under_tree);
-            return 1;
         case vi_look:
             area_print_description(ai_garden);
             message("手入れされなくなって久しい%nlには、棘のある灌木と雑草がはびこっている。", ni_garden);

@@ -16,6 +16,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_2f_l, F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM},
+};
+
 bool score_here() { return flag_test(F_SCORE_FOUND) && flag_test_not(F_SCORE_TAKEN) && !has_item(ni_score); }
 bool doll_here() { return flag_test_not(F_DOLL_TAKEN) && !has_item(ni_doll); }
 
@@ -41,7 +45,7 @@ int no_noun(int vid) {
         door_move(ai_music_room, F_DOOR_GIRLS_ROOM_MUSIC_ROOM);
         return 1;
     default:
-        return leave_or_look(vid, ai_corridor_2f_l, F_DOOR_CORRIDOR_2F_L_GIRLS_ROOM, look_room);
+        return exit_or_look(exits, vid, look_room);
     }
 }
 
@@ -208,16 +212,10 @@ int area_girls_room_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 // ---- Picture ----

@@ -16,6 +16,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_fl, F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F},
+};
+
 bool dragon_flying() { return flag_test(F_KEY_FLOWN_DOWN) && flag_test_not(F_KEY_SHOT_DOWN); }
 
 // On the floor after the shot, until picked up.
@@ -87,14 +91,7 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_fl, F_DOOR_CORRIDOR_1F_FL_GUESTROOM_1F, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_slingshot:
         if (!has_item(ni_slingshot)) break;
@@ -209,16 +206,10 @@ int area_guestroom_1f_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

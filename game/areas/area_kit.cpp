@@ -4,6 +4,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "game_assert.h"
 #include "message.h"
 #include "noun.h"
@@ -31,16 +32,88 @@ int room_noun(int vid, int *noun_here) {
     return 0;
 }
 
-int leave_or_look(int vid, int area, int door_flag, void (*look_around)()) {
-    if (vid == vi_backward) {
-        door_move(area, door_flag);
+int take_exit(const area_exit *exits, int n, int vid) {
+    for (int i = 0; i < n; ++i) {
+        const area_exit &e = exits[i];
+        if (e.vid != vid) continue;
+        if (e.locked_until != NO_FLAG && flag_test_not(e.locked_until)) {
+            msg_door_locked();
+            return 1;
+        }
+        if (e.handle_unlocks != NO_FLAG && flag_test_not(e.handle_unlocks)) {
+            msg_handle_unlocks();
+            flag_set(e.handle_unlocks);
+        }
+        if (e.door == NO_FLAG)
+            area_request_move(e.area);
+        else
+            door_move(e.area, e.door);
         return 1;
     }
+    return 0;
+}
+
+int exit_or_look(const area_exit *exits, int n, int vid, void (*look_around)()) {
     if (vid == vi_look) {
         look_around();
         return 1;
     }
+    return take_exit(exits, n, vid);
+}
+
+int unknown_noun(int nid, int *noun_here) {
+    if (nid != ni_wall && nid != ni_floor && nid != ni_ceiling) *noun_here = 0;
     return 0;
+}
+
+int corridor_noun(int vid, int nid, int *noun_here) {
+    switch (nid) {
+    case ni_room:
+    case ni_corridor:
+        return room_noun(vid, noun_here);
+    case ni_door:
+        msg_several_doors();
+        return 1;
+    default:
+        return unknown_noun(nid, noun_here);
+    }
+}
+
+int one_door_room_noun(int vid, int nid, int *noun_here) {
+    switch (nid) {
+    case ni_room:
+        return room_noun(vid, noun_here);
+    case ni_door:
+    case ni_back_door:
+        return door_noun(vid, vi_backward, nullptr, noun_here);
+    default:
+        return unknown_noun(nid, noun_here);
+    }
+}
+
+int kept_door_noun(int vid, const kept_door &door, int *noun_here) {
+    switch (vid) {
+    case vi_open:
+        flag_clear_once(door.shut_flag, door.opened, door.already_open);
+        return 1;
+    case vi_close:
+        flag_set_once(door.shut_flag, door.shut, door.already_shut);
+        return 1;
+    case vi_push:
+    case vi_pull:
+        return redispatch(door.direction, noun_here);
+    case vi_look:
+        message(flag_test(door.shut_flag) ? door.looks_shut : door.looks_open);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void key_thief_flies_off() {
+    if (flag_test_not(F_KEY_SNATCHED)) return;
+    message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
+    fseq_proceed(SEQ_GOLDEN_KEY);
 }
 
 void describe(int nid) { message("%s", noun_description(nid)); }

@@ -6,6 +6,41 @@
 
 // ---- Handlers ----
 
+constexpr int NO_FLAG = -1;
+
+// A way out of a place that needs no code: the direction, where it leads
+// and, for a door, its flag (set when walked through, and the walk is
+// told). A door locked from this side stays shut until its lock flag is
+// set; a door locked from the other side is unlocked by its handle here on
+// the way through. The exits of a place are a small table of these.
+struct area_exit {
+    int vid;
+    int area;
+    int door = NO_FLAG;
+    int locked_until = NO_FLAG;
+    int handle_unlocks = NO_FLAG;
+};
+// Takes the exit in direction vid: 1, or 0 when the place has none that way.
+int take_exit(const area_exit *exits, int n, int vid);
+// No noun: vid takes an exit, or look calls look_around; other verbs are left to the common replies.
+int exit_or_look(const area_exit *exits, int n, int vid, void (*look_around)());
+template <int N> int take_exit(const area_exit (&exits)[N], int vid) { return take_exit(exits, N, vid); }
+template <int N> int exit_or_look(const area_exit (&exits)[N], int vid, void (*look_around)()) {
+    return exit_or_look(exits, N, vid, look_around);
+}
+// The end of a place's noun switch: the walls, the floor and the ceiling
+// are in every place, for the common replies to answer; any other noun is
+// not here.
+int unknown_noun(int nid, int *noun_here);
+// The end of a corridor's noun switch: "room" and "corridor" answer look
+// and exit as they do without a noun, "door" says there are several, the
+// rest as unknown_noun.
+int corridor_noun(int vid, int nid, int *noun_here);
+// The end of the noun switch of a room whose one door is behind: "room" as
+// in a corridor, "door" and "back door" walk out backward when opened, the
+// rest as unknown_noun.
+int one_door_room_noun(int vid, int nid, int *noun_here);
+
 // Calls the current area's handler again with verb vid and no noun.
 int redispatch(int vid, int *noun_here);
 // Whether vid walks through a door: open, push and pull.
@@ -16,8 +51,19 @@ int look_reply(int vid, const char *text);
 int door_noun(int vid, int direction, const char *description, int *noun_here);
 // "room" (or "corridor"): look and exit answer as they do without a noun.
 int room_noun(int vid, int *noun_here);
-// No noun in a room whose one door is behind: backward leaves to area, look calls look_around.
-int leave_or_look(int vid, int area, int door_flag, void (*look_around)());
+// A door that stays as it is left, its flag set while it is shut: open
+// and close tell it with this side's texts, push and pull walk through it
+// in direction, look says how it stands.
+struct kept_door {
+    int shut_flag;
+    int direction;
+    const char *opened, *already_open, *shut, *already_shut;
+    const char *looks_open, *looks_shut;
+};
+int kept_door_noun(int vid, const kept_door &door, int *noun_here);
+// Stepping out into the upper corridor just after the golden key was
+// snatched: the thief is seen flying off downstairs.
+void key_thief_flies_off();
 // Prints the noun's own description.
 void describe(int nid);
 // An item lying here while present and not carried: look describes it, get takes it.

@@ -15,6 +15,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_left, ai_dining, F_DOOR_DINING_KITCHEN},
+    {vi_right, ai_corridor_1f_br, F_DOOR_CORRIDOR_1F_BR_KITCHEN},
+};
+
 bool chicken_in_oven() {
     return flag_test(F_OVEN_OPEN) && flag_test_not(F_CHICKEN_TAKEN) && !has_item(ni_roast_chicken);
 }
@@ -41,19 +46,7 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        if (vid == vi_left) {
-            door_move(ai_dining, F_DOOR_DINING_KITCHEN);
-            return 1;
-        }
-        if (vid == vi_right) {
-            door_move(ai_corridor_1f_br, F_DOOR_CORRIDOR_1F_BR_KITCHEN);
-            return 1;
-        }
-        if (vid == vi_look) {
-            look_room();
-            return 1;
-        }
-        return 0;
+        return exit_or_look(exits, vid, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -161,16 +154,10 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 // ---- Picture ----

@@ -19,6 +19,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_2f_cr, F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM},
+};
+
 bool branch_lying() { return flag_test_not(F_BRANCH_TAKEN) && !has_item(ni_branch); }
 bool necklace_lying() {
     return flag_test(F_DRESSER_DRAWER_OPEN) && flag_test_not(F_NECKLACE_TAKEN) && !has_item(ni_necklace);
@@ -167,14 +171,7 @@ int area_ladys_room_handler(int vid, int nid, int *noun_here) {
             enter_wardrobe();
             return 1;
         }
-        return leave_or_look(vid, ai_corridor_2f_cr, F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_wardrobe:
         return wardrobe(vid);
@@ -253,10 +250,6 @@ int area_ladys_room_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_ceiling:
-        return 0;
-
     default:
         if (is_key(nid) && has_item(nid) && vid == vi_use) {
             msg_key_does_not_fit();
@@ -264,8 +257,7 @@ int area_ladys_room_handler(int vid, int nid, int *noun_here) {
         }
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // The shadow's approach, one stage a counted command.

@@ -16,6 +16,13 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_entrance_hall},
+    {vi_left, ai_entrance_hall},
+    {vi_right, ai_entrance_hall},
+    {vi_down, ai_entrance_hall},
+};
+
 bool is_key(int nid) {
     return nid == ni_brass_key || nid == ni_wooden_key || nid == ni_bronze_key || nid == ni_steel_key ||
            nid == ni_golden_key || nid == ni_silver_key;
@@ -52,17 +59,8 @@ int move(int vid) {
     case vi_forward:
         go_upstairs();
         return 1;
-    case vi_backward:
-    case vi_left:
-    case vi_right:
-    case vi_down:
-        area_request_move(ai_entrance_hall);
-        return 1;
-    case vi_look:
-        look();
-        return 1;
     default:
-        return 0;
+        return exit_or_look(exits, vid, look);
     }
 }
 
@@ -111,12 +109,8 @@ int area_landing_handler(int vid, int nid, int *noun_here) {
         return look_reply(vid, "玄関ホールへ下りる階段だ。手すり越しに、薄暗い広間が見下ろせる。");
     case ni_wall:
         return look_reply(vid, "腰板の張られた壁だ。扉の両脇に、燭台が取り付けられている。");
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
-        *noun_here = 0;
-        return 0;
+        return unknown_noun(nid, noun_here);
     }
 }
 

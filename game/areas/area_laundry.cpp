@@ -14,6 +14,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_br, F_DOOR_CORRIDOR_1F_BR_LAUNDRY},
+};
+
 bool dog_here() { return flag_test_not(F_DOG_GONE); }
 bool dog_on_hatch() { return flag_test_not(F_DOG_UP) && dog_here(); }
 
@@ -76,17 +80,11 @@ int no_noun(int vid) {
     case vi_forward:
         message("この扉は開けられそうにない。");
         return 1;
-    case vi_backward:
-        door_move(ai_corridor_1f_br, F_DOOR_CORRIDOR_1F_BR_LAUNDRY);
-        return 1;
     case vi_down:
         go_down();
         return 1;
-    case vi_look:
-        look_around();
-        return 1;
     default:
-        return 0;
+        return exit_or_look(exits, vid, look_around);
     }
 }
 
@@ -290,14 +288,8 @@ int area_laundry_handler(int vid, int nid, int *noun_here) {
 
     case ni_room:
         return room_noun(vid, noun_here);
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
-        *noun_here = 0;
-        return 0;
+        return unknown_noun(nid, noun_here);
     }
 }
 

@@ -66,10 +66,7 @@ void leave() {
 void leave_to_corridor() {
     leave();
     door_move(ai_corridor_2f_r, F_DOOR_CORRIDOR_2F_R_LIBRARY);
-    if (flag_test(F_KEY_SNATCHED)) {
-        message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
-        fseq_proceed(SEQ_GOLDEN_KEY);
-    }
+    key_thief_flies_off();
 }
 
 void enter_passage() {
@@ -408,24 +405,17 @@ int necromancy(int vid, int *noun_here) {
     }
 }
 
-int front_door(int vid, int *noun_here) {
-    switch (vid) {
-    case vi_open:
-        flag_clear_once(F_STUDY_LIBRARY_DOOR_CLOSED, "正面の扉を開けた。", "正面の扉はもう開いている。");
-        return 1;
-    case vi_close:
-        flag_set_once(F_STUDY_LIBRARY_DOOR_CLOSED, "正面の扉を閉めた。", "正面の扉はもう閉まっている。");
-        return 1;
-    case vi_push:
-    case vi_pull:
-        return redispatch(vi_forward, noun_here);
-    case vi_look:
-        message(flag_test(F_STUDY_LIBRARY_DOOR_CLOSED) ? "書斎に通じる扉だ。閉まっている。" : "書斎に通じる扉だ。開け放たれている。");
-        return 1;
-    default:
-        return 0;
-    }
-}
+// The door to the study, shut or open as the player leaves it from either side.
+constexpr kept_door to_study = {
+    .shut_flag = F_STUDY_LIBRARY_DOOR_CLOSED,
+    .direction = vi_forward,
+    .opened = "正面の扉を開けた。",
+    .already_open = "正面の扉はもう開いている。",
+    .shut = "正面の扉を閉めた。",
+    .already_shut = "正面の扉はもう閉まっている。",
+    .looks_open = "書斎に通じる扉だ。開け放たれている。",
+    .looks_shut = "書斎に通じる扉だ。閉まっている。",
+};
 
 int handler(int vid, int nid, int *noun_here) {
     switch (nid) {
@@ -437,7 +427,7 @@ int handler(int vid, int nid, int *noun_here) {
         msg_several_doors();
         return 1;
     case ni_front_door:
-        return front_door(vid, noun_here);
+        return kept_door_noun(vid, to_study, noun_here);
     case ni_right_door:
         return door_noun(vid, vi_right, "廊下に出る扉だ。", noun_here);
 
@@ -506,15 +496,10 @@ int handler(int vid, int nid, int *noun_here) {
         }
         return look_reply(vid, "左の本棚の上に、白い紙のようなものが乗っている。ここからではよく見えない。");
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 }  // namespace

@@ -16,6 +16,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_bl, F_DOOR_CORRIDOR_1F_BL_LIVING},
+    {vi_right, ai_dining, F_DOOR_LIVING_DINING},
+};
+
 struct person {
     int nid;
     int flag;
@@ -53,12 +58,6 @@ int answer_clock_time(char *line) {
     return 0;
 }
 
-void leave(int area, int door_flag) {
-    // Walking out on a ringing telephone silences it for good.
-    if (flag_test(F_PHONE_RINGING) && flag_test_not(F_PHONE_DEAD)) flag_set(F_PHONE_STOPS);
-    door_move(area, door_flag);
-}
-
 void look_around() {
     area_print_description(ai_living);
     message("正面には煉瓦造りの%nlがあり、その上の壁に%nlが掛かっている。", ni_fireplace, ni_clock);
@@ -73,19 +72,14 @@ void look_around() {
 }
 
 int no_noun(int vid) {
-    switch (vid) {
-    case vi_backward:
-        leave(ai_corridor_1f_bl, F_DOOR_CORRIDOR_1F_BL_LIVING);
-        return 1;
-    case vi_right:
-        leave(ai_dining, F_DOOR_LIVING_DINING);
-        return 1;
-    case vi_look:
+    if (vid == vi_look) {
         look_around();
         return 1;
-    default:
-        return 0;
     }
+    if (!take_exit(exits, vid)) return 0;
+    // Walking out on a ringing telephone silences it for good.
+    if (flag_test(F_PHONE_RINGING) && flag_test_not(F_PHONE_DEAD)) flag_set(F_PHONE_STOPS);
+    return 1;
 }
 
 int clock(int vid) {
@@ -290,14 +284,8 @@ int area_living_handler(int vid, int nid, int *noun_here) {
 
     case ni_room:
         return room_noun(vid, noun_here);
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
-        *noun_here = 0;
-        return 0;
+        return unknown_noun(nid, noun_here);
     }
 }
 

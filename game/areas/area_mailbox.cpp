@@ -14,6 +14,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_entrance},
+};
+
 bool leaflet_lying() {
     return flag_test(F_MAILBOX_OPEN) && flag_test_not(F_LEAFLET_TAKEN) && !has_item(ni_leaflet);
 }
@@ -90,10 +94,8 @@ int area_mailbox_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
-        case vi_forward:
-            area_request_move(ai_entrance);
-            return 1;
         case vi_backward:
         case vi_left:
         case vi_right:

@@ -17,6 +17,22 @@
 
 namespace {
 
+// The corridor's door is locked from the corridor's side; from in here the
+// handle turns it open.
+constexpr area_exit exits[] = {
+    {.vid = vi_backward,
+     .area = ai_corridor_2f_l,
+     .door = F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM,
+     .handle_unlocks = F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM},
+    {.vid = vi_exit,
+     .area = ai_corridor_2f_l,
+     .door = F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM,
+     .handle_unlocks = F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM},
+    {vi_forward, ai_balcony, F_DOOR_MUSIC_ROOM_BALCONY},
+    {vi_left, ai_bathroom_2f, F_DOOR_MUSIC_ROOM_BATHROOM_2F},
+    {vi_right, ai_girls_room, F_DOOR_GIRLS_ROOM_MUSIC_ROOM},
+};
+
 bool key_here() { return flag_test(F_STEEL_KEY_SEEN) && flag_test_not(F_STEEL_KEY_TAKEN) && !has_item(ni_steel_key); }
 
 void look_room() {
@@ -30,38 +46,6 @@ void look_room() {
     if (flag_test(F_DOOR_MUSIC_ROOM_BATHROOM_2F)) message("左側の扉は浴室に通じている。");
     if (flag_test(F_DOOR_GIRLS_ROOM_MUSIC_ROOM)) message("右側の扉は子供部屋に通じている。");
     if (flag_test(F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM)) message("背後の扉は廊下に通じている。");
-}
-
-void leave_to_corridor() {
-    // Locked from the corridor side; from in here the handle turns it open.
-    if (flag_test_not(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM)) {
-        msg_handle_unlocks();
-        flag_set(F_UNLOCKED_CORRIDOR_2F_L_MUSIC_ROOM);
-    }
-    door_move(ai_corridor_2f_l, F_DOOR_CORRIDOR_2F_L_MUSIC_ROOM);
-}
-
-int no_noun(int vid) {
-    switch (vid) {
-    case vi_forward:
-        door_move(ai_balcony, F_DOOR_MUSIC_ROOM_BALCONY);
-        return 1;
-    case vi_backward:
-    case vi_exit:
-        leave_to_corridor();
-        return 1;
-    case vi_left:
-        door_move(ai_bathroom_2f, F_DOOR_MUSIC_ROOM_BATHROOM_2F);
-        return 1;
-    case vi_right:
-        door_move(ai_girls_room, F_DOOR_GIRLS_ROOM_MUSIC_ROOM);
-        return 1;
-    case vi_look:
-        look_room();
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 void play_piano() {
@@ -163,7 +147,7 @@ int area_music_room_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return no_noun(vid);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -217,16 +201,10 @@ int area_music_room_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 // ---- Picture ----

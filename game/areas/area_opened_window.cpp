@@ -13,6 +13,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_left, ai_entrance},
+    {vi_right, ai_washtub},
+};
+
 void no_hold() { message("手をかけられるようなところはない。"); }
 
 }  // namespace
@@ -21,13 +26,8 @@ int area_opened_window_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
-        case vi_left:
-            area_request_move(ai_entrance);
-            return 1;
-        case vi_right:
-            area_request_move(ai_washtub);
-            return 1;
         case vi_up:
             no_hold();
             return 1;

@@ -17,6 +17,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_bl, F_DOOR_CORRIDOR_1F_BL_PLAYROOM},
+};
+
 bool paper_stuck() { return flag_test_not(F_WASTEPAPER_OUT); }
 bool paper_in_tray() {
     return flag_test(F_WASTEPAPER_OUT) && flag_test_not(F_WASTEPAPER_TAKEN) && !has_item(ni_wastepaper);
@@ -60,14 +64,7 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_bl, F_DOOR_CORRIDOR_1F_BL_PLAYROOM, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_billiard_table:
         if (vid == vi_look) {
@@ -158,16 +155,10 @@ int area_playroom_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

@@ -20,6 +20,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_library},
+    {vi_exit, ai_library},
+};
+
 void look_room() {
     area_print_description(ai_secret_room);
     message("床一面に大きな%nlが描かれ、その奥の壁際に%nlが座り込んでいる。", ni_magic_circle, ni_skeleton);
@@ -190,17 +195,7 @@ int area_secret_room_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        switch (vid) {
-        case vi_backward:
-        case vi_exit:
-            area_request_move(ai_library);
-            return 1;
-        case vi_look:
-            look_room();
-            return 1;
-        default:
-            return 0;
-        }
+        return exit_or_look(exits, vid, look_room);
 
     case ni_room:
         return room_noun(vid, noun_here);
@@ -286,16 +281,10 @@ int area_secret_room_handler(int vid, int nid, int *noun_here) {
             return 0;
         }
 
-    case ni_floor:
-    case ni_wall:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 // ---- Picture ----

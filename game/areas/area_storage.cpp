@@ -16,6 +16,10 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_backward, ai_corridor_1f_mr, F_DOOR_CORRIDOR_1F_MR_STORAGE},
+};
+
 bool window_reachable() { return flag_test(F_STORAGE_TABLE_BACK) && flag_test(F_STORAGE_DRAWER_SHUT); }
 
 bool lantern_here() { return flag_test_not(F_LANTERN_TAKEN) && !has_item(ni_lantern); }
@@ -69,14 +73,7 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
 
     switch (nid) {
     case ni_invalid:
-        return leave_or_look(vid, ai_corridor_1f_mr, F_DOOR_CORRIDOR_1F_MR_STORAGE, look_room);
-
-    case ni_room:
-        return room_noun(vid, noun_here);
-
-    case ni_door:
-    case ni_back_door:
-        return door_noun(vid, vi_backward, nullptr, noun_here);
+        return exit_or_look(exits, vid, look_room);
 
     case ni_chest:
     case ni_drawer:
@@ -222,16 +219,10 @@ int area_storage_handler(int vid, int nid, int *noun_here) {
     case ni_lantern:
         return lying_item(vid, nid, lantern_here(), F_LANTERN_TAKEN, noun_here);
 
-    case ni_wall:
-    case ni_floor:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return one_door_room_noun(vid, nid, noun_here);
 }
 
 // ---- Picture ----

@@ -81,10 +81,7 @@ int no_noun(int vid) {
     case vi_backward:
         calm_armour();
         door_move(ai_corridor_2f_cr, F_DOOR_CORRIDOR_2F_CR_STUDY);
-        if (flag_test(F_KEY_SNATCHED)) {
-            message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
-            fseq_proceed(SEQ_GOLDEN_KEY);
-        }
+        key_thief_flies_off();
         return 1;
     case vi_left:
         if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED)) {
@@ -208,24 +205,17 @@ int armour(int vid, int *noun_here) {
     }
 }
 
-int left_door(int vid, int *noun_here) {
-    switch (vid) {
-    case vi_open:
-        flag_clear_once(F_STUDY_LIBRARY_DOOR_CLOSED, "左奥の扉を開けた。", "左奥の扉はもう開いている。");
-        return 1;
-    case vi_close:
-        flag_set_once(F_STUDY_LIBRARY_DOOR_CLOSED, "左奥の扉を閉めた。", "左奥の扉はもう閉まっている。");
-        return 1;
-    case vi_push:
-    case vi_pull:
-        return redispatch(vi_left, noun_here);
-    case vi_look:
-        message(flag_test(F_STUDY_LIBRARY_DOOR_CLOSED) ? "左奥の壁の扉だ。閉まっている。" : "左奥の壁の扉だ。開け放たれている。");
-        return 1;
-    default:
-        return 0;
-    }
-}
+// The door to the library, shut or open as the player leaves it from either side.
+constexpr kept_door to_library = {
+    .shut_flag = F_STUDY_LIBRARY_DOOR_CLOSED,
+    .direction = vi_left,
+    .opened = "左奥の扉を開けた。",
+    .already_open = "左奥の扉はもう開いている。",
+    .shut = "左奥の扉を閉めた。",
+    .already_shut = "左奥の扉はもう閉まっている。",
+    .looks_open = "左奥の壁の扉だ。開け放たれている。",
+    .looks_shut = "左奥の壁の扉だ。閉まっている。",
+};
 
 }  // namespace
 
@@ -250,7 +240,7 @@ int area_study_handler(int vid, int nid, int *noun_here) {
     case ni_back_door:
         return door_noun(vid, vi_backward, "廊下に出る扉だ。", noun_here);
     case ni_left_door:
-        return left_door(vid, noun_here);
+        return kept_door_noun(vid, to_library, noun_here);
 
     case ni_desk:
         return desk(vid, noun_here);
@@ -330,14 +320,10 @@ int area_study_handler(int vid, int nid, int *noun_here) {
         return look_reply(vid, "壁には額に入った賞状が掛かっている。学会から教授に贈られたものらしい。");
     case ni_floor:
         return look_reply(vid, "よく磨かれた板張りの床だ。");
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 // A disturbed armour rises on the next counted command and strikes on the

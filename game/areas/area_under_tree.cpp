@@ -13,6 +13,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_left, ai_backdoor},
+    {vi_right, ai_garden},
+};
+
 void no_branch() {
     message("手に届くところに枝がない。木登り名人を連れてくるか、梯子でも用意しないと無理だろう。");
 }
@@ -45,13 +50,8 @@ int area_under_tree_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
-        case vi_left:
-            area_request_move(ai_backdoor);
-            return 1;
-        case vi_right:
-            area_request_move(ai_garden);
-            return 1;
         case vi_up:
             no_branch();
             return 1;

@@ -18,6 +18,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_forward, ai_ladys_room},
+    {vi_exit, ai_ladys_room},
+};
+
 bool lion_lying() { return flag_test_not(F_LION_TAKEN) && !has_item(ni_lion); }
 bool witch_lying() { return flag_test_not(F_WITCH_TAKEN) && !has_item(ni_witch); }
 
@@ -86,18 +91,11 @@ int area_wardrobe_handler(int vid, int nid, int *noun_here) {
     switch (nid) {
     case ni_invalid:
         switch (vid) {
-        case vi_forward:
-        case vi_exit:
-            area_request_move(ai_ladys_room);
-            return 1;
         case vi_backward:
             message("洋服箪笥を通って別の世界に行くには、あなたは年をとり過ぎている。");
             return 1;
-        case vi_look:
-            look_inside();
-            return 1;
         default:
-            return 0;
+            return exit_or_look(exits, vid, look_inside);
         }
 
     case ni_room:
@@ -129,16 +127,10 @@ int area_wardrobe_handler(int vid, int nid, int *noun_here) {
     case ni_witch:
         return lying_item(vid, nid, witch_lying(), F_WITCH_TAKEN, noun_here);
 
-    case ni_floor:
-    case ni_wall:
-    case ni_ceiling:
-        return 0;
-
     default:
         break;
     }
-    *noun_here = 0;
-    return 0;
+    return unknown_noun(nid, noun_here);
 }
 
 // The shadow searches the lady's room while the player hides in here.

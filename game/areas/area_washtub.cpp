@@ -13,6 +13,11 @@
 
 namespace {
 
+constexpr area_exit exits[] = {
+    {vi_left, ai_opened_window},
+    {vi_right, ai_backdoor},
+};
+
 void narrow_rim() { message("%nnの細い縁に立つのは至難の業だ。", ni_washtub); }
 
 void no_bath() { message("服のまま水に浸かる気にはなれない。"); }
@@ -79,13 +84,8 @@ int area_washtub_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
     switch (nid) {
     case ni_invalid:
+        if (take_exit(exits, vid)) return 1;
         switch (vid) {
-        case vi_left:
-            area_request_move(ai_opened_window);
-            return 1;
-        case vi_right:
-            area_request_move(ai_backdoor);
-            return 1;
         case vi_up:
             narrow_rim();
             return 1;

@@ -3,6 +3,7 @@
 #include "areas.h"
 
 #include "area.h"
+#include "area_kit.h"
 #include "command.h"
 #include "console.h"
 #include "message.h"
@@ -12,6 +13,13 @@
 #include "vexdraw.h"
 
 namespace {
+
+constexpr area_exit exits[] = {
+    {vi_forward, ai_bathroom},
+    {vi_backward, ai_entrance_hall},
+    {vi_left, ai_boys_room},
+    {vi_right, ai_girls_room},
+};
 
 constexpr int lying_here[] = {ni_swordman,   ni_lion,        ni_bird,         ni_dragon,
                               ni_plush_cat,  ni_screwdriver, ni_origami_plane};
@@ -29,23 +37,12 @@ void look() {
         if (!has_item(n)) message("%nlが転がっている。", n);
 }
 
-int move(int vid) {
-    switch (vid) {
-    case vi_forward: area_request_move(ai_bathroom); return 1;
-    case vi_backward: area_request_move(ai_entrance_hall); return 1;
-    case vi_left: area_request_move(ai_boys_room); return 1;
-    case vi_right: area_request_move(ai_girls_room); return 1;
-    case vi_look: look(); return 1;
-    default: return 0;
-    }
-}
-
 }  // namespace
 
 int area_working_handler(int vid, int nid, int *noun_here) {
     *noun_here = 1;
-    if (nid == ni_invalid) return move(vid);
-    if (nid == ni_room) return vid == vi_look || vid == vi_exit ? move(vid) : 0;
+    if (nid == ni_invalid) return exit_or_look(exits, vid, look);
+    if (nid == ni_room) return vid == vi_look || vid == vi_exit ? exit_or_look(exits, vid, look) : 0;
     if (!lies_here(nid) || has_item(nid)) {
         *noun_here = 0;
         return 0;
