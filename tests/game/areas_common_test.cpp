@@ -3,7 +3,6 @@
 #include "area.h"
 #include "flags.h"
 #include "game_support.h"
-#include "input_mode.h"
 #include "status.h"
 
 #include <gtest/gtest.h>
@@ -13,28 +12,15 @@
 
 namespace {
 
+using gametest::enter;
+using gametest::joined;
 using gametest::play;
+using gametest::said;
 
-// The replies, without the echoed command lines.
-std::string joined(const std::vector<std::string> &lines) {
-    std::string all;
-    for (const std::string &l : lines)
-        if (l.rfind(">", 0) != 0) all += l;
-    return all;
-}
+class Common : public gametest::StartedGame {};
 
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    return joined(lines).find(text) != std::string::npos;
-}
-
-class Common : public gametest::GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
-};
+// What a command answers, without its echoed line.
+std::string reply(const char *command) { return joined(play({command}), 1); }
 
 struct one_door_room {
     int area, corridor, door;
@@ -58,14 +44,14 @@ constexpr int corridors[] = {ai_corridor_1f_fl, ai_corridor_1f_bl, ai_corridor_1
 TEST_F(Common, OneDoorRoomsLeaveByEitherDoorWordAndKnowTheirWalls) {
     for (const one_door_room &r : rooms) {
         for (const char *opening : {"open door", "push back door"}) {
-            set_cur_area(r.area);
+            enter(r.area);
             flag_clear(r.door);
             EXPECT_TRUE(said(play({opening}), "扉を開けて移動した。")) << r.area << opening;
             EXPECT_EQ(get_cur_area(), r.corridor) << r.area << opening;
             EXPECT_TRUE(flag_test(r.door)) << r.area;
         }
-        set_cur_area(r.area);
-        EXPECT_EQ(joined(play({"look room"})), joined(play({"look"}))) << r.area;
+        enter(r.area);
+        EXPECT_EQ(reply("look room"), reply("look")) << r.area;
         EXPECT_TRUE(said(play({"look piano"}), "ここには見あたらない。")) << r.area;
         for (const char *surface : {"kick wall", "kick floor", "kick ceiling"})
             EXPECT_FALSE(said(play({surface}), "ここには見あたらない。")) << r.area << surface;
@@ -75,10 +61,10 @@ TEST_F(Common, OneDoorRoomsLeaveByEitherDoorWordAndKnowTheirWalls) {
 
 TEST_F(Common, CorridorsHaveSeveralDoorsAndAreRooms) {
     for (int c : corridors) {
-        set_cur_area(c);
+        enter(c);
         EXPECT_TRUE(said(play({"open door"}), "扉は複数ある。")) << c;
-        EXPECT_EQ(joined(play({"look corridor"})), joined(play({"look"}))) << c;
-        EXPECT_EQ(joined(play({"look room"})), joined(play({"look"}))) << c;
+        EXPECT_EQ(reply("look corridor"), reply("look")) << c;
+        EXPECT_EQ(reply("look room"), reply("look")) << c;
         EXPECT_TRUE(said(play({"get piano"}), "ここには見あたらない。")) << c;
         EXPECT_FALSE(said(play({"kick ceiling"}), "ここには見あたらない。")) << c;
         EXPECT_EQ(get_cur_area(), c);
