@@ -37,7 +37,7 @@ struct VxHost {
     void (*set_console_check)(int checked);
     /* Zoom (1..VX_ZOOM_MAX, 0: the largest that fits) and full screen, as
      * the settings file gives them; the host reports the player's choice
-     * back (zoom 0: never chosen). May be null. */
+     * back (zoom 0, full screen -1: never chosen). May be null. */
     void (*set_view)(int zoom, int fullscreen);
     void (*get_view)(int *zoom, int *fullscreen);
     /* The icon changed (vxi_icon). May be null. */

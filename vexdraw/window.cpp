@@ -57,11 +57,10 @@ void record_window_position() {
     // Zoom and full screen have keys of their own, written once the player
     // has chosen them, so that an older settings file keeps its meaning.
     if (!host->get_view) return;
-    int zoom = 0, fullscreen = 0;
+    int zoom = 0, fullscreen = -1;
     host->get_view(&zoom, &fullscreen);
     if (zoom >= 1 && zoom <= VX_ZOOM_MAX) vx_ini_set_int("WINDOW", "ZOOM", zoom);
-    if (fullscreen || vxi_ini_has("WINDOW", "FULLSCREEN"))
-        vx_ini_set_int("WINDOW", "FULLSCREEN", fullscreen ? 1 : 0);
+    if (fullscreen >= 0) vx_ini_set_int("WINDOW", "FULLSCREEN", fullscreen ? 1 : 0);
 }
 
 // A view setting in lo..hi, or 0 when it is missing or unusable (then

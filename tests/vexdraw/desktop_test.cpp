@@ -42,7 +42,8 @@ protected:
         host.get_view = get_view;
         host.set_icon = set_icon;
         given_zoom = given_fullscreen = -1;
-        chosen_zoom = chosen_fullscreen = icons = 0;
+        chosen_zoom = icons = 0;
+        chosen_fullscreen = -1;
         start();
     }
     void TearDown() override {
@@ -100,10 +101,17 @@ TEST_F(Desktop, ZoomAndFullScreenAreWrittenOnceChosen) {
     vxi_layer_shutdown();
     EXPECT_EQ(ini(), "# Vexdraw INI file\n\n[WINDOW]\nLEFT=10\nTOP=20\nZOOM=2\nFULLSCREEN=1\n");
 
-    start_with("FULLSCREEN=1\n");
-    chosen_zoom = chosen_fullscreen = 0;
+    start_with("");
+    chosen_zoom = 0;
+    chosen_fullscreen = 0;
     vxi_layer_shutdown();
-    EXPECT_EQ(ini(), "# Vexdraw INI file\n\n[WINDOW]\nLEFT=10\nTOP=20\nFULLSCREEN=0\n") << "left full screen";
+    EXPECT_EQ(ini(), "# Vexdraw INI file\n\n[WINDOW]\nLEFT=10\nTOP=20\nFULLSCREEN=0\n") << "full screen left";
+
+    start_with("FULLSCREEN=1\n");
+    chosen_zoom = 0;
+    chosen_fullscreen = -1;
+    vxi_layer_shutdown();
+    EXPECT_EQ(ini(), "# Vexdraw INI file\n\n[WINDOW]\nLEFT=10\nTOP=20\nFULLSCREEN=1\n") << "kept as it was";
 }
 
 TEST_F(Desktop, IniTellsPlainNumbersFromOtherText) {

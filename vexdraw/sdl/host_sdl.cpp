@@ -66,6 +66,7 @@ int window_zoom = 1;
 bool fullscreen = false;
 bool fullscreen_pending = false;
 bool fullscreen_by_hand = false;  // no window manager: covering the screen ourselves
+bool fullscreen_chosen = false;   // toggled by the player or given by the settings
 int fullscreen_zoom = VX_ZOOM_MAX;
 int windowed_x = 100, windowed_y = 100;
 
@@ -379,6 +380,7 @@ void set_fullscreen(bool on) {
         apply_window_size();
         place_outer(main_win, windowed_x, windowed_y);
     }
+    fullscreen_chosen = true;
     menu_set_fullscreen_check(fullscreen);
     view_invalidate(&main_view);
     main_dirty = true;
@@ -803,7 +805,7 @@ int sdl_create_window(int x, int y, int w, int h) {
     view_set_max_zoom(&main_view, VX_ZOOM_MAX);
     chosen_zoom = 0;
     window_zoom = 1;
-    fullscreen = fullscreen_pending = false;
+    fullscreen = fullscreen_pending = fullscreen_chosen = false;
     place_outer(main_win, x, y);
     SDL_StopTextInput();  // raw key events only: no input method in between
     menu_reset();
@@ -836,7 +838,7 @@ void sdl_set_view(int zoom, int want_fullscreen) {
 
 void sdl_get_view(int *zoom, int *is_fullscreen) {
     *zoom = chosen_zoom;
-    *is_fullscreen = fullscreen || fullscreen_pending ? 1 : 0;
+    *is_fullscreen = fullscreen || fullscreen_pending ? 1 : fullscreen_chosen ? 0 : -1;
 }
 
 void sdl_move_window(int x, int y) {
