@@ -252,7 +252,7 @@ int vx_open_window(int width, int height) {
     shown_page = 1;
     vxi_reset_font();
     vx_set_color(-1, -1, -1);
-    vx_clear();
+    vxi_window_changed();  // new pages are black: cleared without a fill
     return 0;
 }
 

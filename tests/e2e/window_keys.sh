@@ -20,15 +20,7 @@ for tool in Xvfb xdotool xwd; do
     fi
 done
 
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    # SIGTERM would make the game ask its quit question: kill outright.
-    if [ -n "$game_pid" ]; then kill -9 "$game_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xvfb_support.sh"
 
 fail() {
     echo "FAIL: $*"
@@ -39,30 +31,13 @@ fail() {
     exit 1
 }
 
-# Polls a command every 0.1 s for up to $1 seconds.
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    while [ "$tries" -gt 0 ]; do
-        if "$@"; then return 0; fi
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
 # The program directory is the work dir: Vexdraw.ini and Vexdraw.log land
 # next to this copy and nothing is left over from earlier runs.
 rm -rf "$work"
 mkdir -p "$work/home"
 cp "$keldary" "$work/keldary"
 
-# A free display number, chosen by the server itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-poll 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb 1024x768
 export HOME="$work/home"
 export SDL_VIDEODRIVER=x11
 unset WAYLAND_DISPLAY
@@ -80,9 +55,6 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 strip=$((HEIGHT - 480))
 [ "$strip" -gt 0 ] && [ "$strip" -le 40 ] || fail "window height $HEIGHT leaves no menu strip"
 
-capture() {
-    xwd -id "$win" -silent >"$work/$1.xwd" && "$xwd2png" "$work/$1.xwd" "$work/$1.png"
-}
 pixel() { "$xwd2png" --pixel "$work/$1.png" "$2" $(($3 + strip)); }
 framed() { capture before && [ "$(pixel before 19 7)" = ffffff ]; }
 # The interpreter writes every command line it parses as |line| to the

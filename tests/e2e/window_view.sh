@@ -26,16 +26,7 @@ for tool in Xvfb xdotool xwd xprop $wm; do
     fi
 done
 
-xvfb_pid=""
-wm_pid=""
-game_pid=""
-cleanup() {
-    if [ -n "$game_pid" ]; then kill -9 "$game_pid" 2>/dev/null || true; fi
-    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xvfb_support.sh"
 
 fail() {
     echo "FAIL${wm:+ ($wm)}: $*"
@@ -46,28 +37,13 @@ fail() {
     exit 1
 }
 
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    while [ "$tries" -gt 0 ]; do
-        if "$@"; then return 0; fi
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
 rm -rf "$work"
 mkdir -p "$work/home" "$work/pics"
 cp "$keldary" "$work/keldary"
 
 # Only the server's built-in fonts: the window must not need X core fonts
 # (a desktop without xfonts-base).
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset -fp built-ins 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-poll 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb 1920x1080 -fp built-ins
 export HOME="$work/home" XDG_PICTURES_DIR="$work/pics" SDL_VIDEODRIVER=x11
 unset WAYLAND_DISPLAY
 
@@ -100,8 +76,6 @@ size_is() {
     [ "$WIDTH" -eq "$1" ] && [ "$HEIGHT" -eq "$2" ]
 }
 
-capture() { xwd -id "$win" -silent >"$work/$1.xwd" && "$xwd2png" "$work/$1.xwd" "$work/$1.png"; }
-capture_root() { xwd -root -silent >"$work/$1.xwd" && "$xwd2png" "$work/$1.xwd" "$work/$1.png"; }
 pixel() { "$xwd2png" --pixel "$work/$1.png" "$2" "$3"; }
 # same A AX AY B BX BY W H [Z]: the rectangles hold the same pixels.
 same() {

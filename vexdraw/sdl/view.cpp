@@ -14,6 +14,13 @@ constexpr int MAX_RECTS = 32;  // changed row spans sent one by one
 
 bool always_redraw = false;
 
+// VEXDRAW_PRESENT=surface or texture takes that path where the first would
+// be chosen (to compare them: bench/window_measure.sh).
+bool path_forced(const char *name) {
+    const char *forced = std::getenv("VEXDRAW_PRESENT");
+    return forced && std::strcmp(forced, name) == 0;
+}
+
 // True for the 32-bit surfaces whose pixels are 0x??RRGGBB words: the view
 // writes those directly and reads back what it drew.
 bool direct_format(const SDL_Surface *s) {
@@ -168,10 +175,10 @@ void view_invalidate(View *v) { v->redraw = true; }
 
 int view_present(View *v, ViewRowFn row) {
     if (!v->win || v->frame_w <= 0 || v->frame_h <= 0 || !ensure_rows(v)) return -1;
-    if (v->renderer) return present_texture(v, row);
+    if (v->renderer || path_forced("texture")) return present_texture(v, row);
     const char *driver = SDL_GetCurrentVideoDriver();
     const bool x11 = driver && std::strcmp(driver, "x11") == 0;
-    if (!v->x11_tried && x11) {
+    if (!v->x11_tried && x11 && !path_forced("surface")) {
         v->x11_tried = true;
         v->x11 = x11_view_open(v->win, v->frame_w, v->frame_h);
     }
