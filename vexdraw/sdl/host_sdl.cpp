@@ -136,14 +136,16 @@ void connect_timed_out(int) {
     _exit(1);
 }
 
-// Losing the X server ends the program at once (Xlib allows nothing
+// Losing the display server ends the program at once (Xlib allows nothing
 // else): one line says why, and nothing is written, so the save file and
 // the settings file stay as they were.
-int display_lost(Display *) {
+[[noreturn]] void end_display_lost(void) {
     std::fprintf(stderr, "%s: the connection to the display was lost; the program ends\n", vxi_program_name());
     std::fflush(stderr);
     _exit(1);
 }
+
+int display_lost(Display *) { end_display_lost(); }
 
 std::string env_text(const char *name) {
     const char *v = std::getenv(name);
@@ -744,9 +746,15 @@ void window_event(const SDL_WindowEvent &e) {
 
 void handle_event(const SDL_Event &e) {
     switch (e.type) {
-    case SDL_QUIT:
+    case SDL_QUIT: {
+        // Signals are not SDL's here, and closing the window is a window
+        // event: on Wayland this is the compositor gone, and every wait
+        // for events would return at once from now on.
+        const char *driver = SDL_GetCurrentVideoDriver();
+        if (driver && !std::strcmp(driver, "wayland")) end_display_lost();
         vxi_close_request();
         break;
+    }
     case SDL_WINDOWEVENT:
         window_event(e.window);
         break;
