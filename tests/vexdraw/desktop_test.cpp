@@ -1,9 +1,7 @@
 // What the layer gives the desktop around its window: zoom and full screen
 // kept in the settings file, the mode text, the icon, the wheel,
-// screenshots in the pictures folder, and the view's zoom rules.
+// and screenshots in the pictures folder.
 #include "host.h"
-#include "sdl/menu.h"
-#include "sdl/view.h"
 #include "test_support.h"
 #include "vx_internal.h"
 
@@ -230,6 +228,7 @@ TEST_F(Desktop, ScreenshotsGoToThePicturesFolder) {
     EXPECT_EQ(vxi_pictures_dir(), home) << "the environment comes first";
 
     vxi_console_reset();
+    vxi_set_program_name("keldary");
     vx_set_color(255, 0, 0);
     vx_fill_rect(0, 0, 9, 9);
     ASSERT_EQ(vxi_screenshot_to_pictures(), 0);
@@ -248,34 +247,6 @@ TEST_F(Desktop, ScreenshotsGoToThePicturesFolder) {
     std::string said;  // long lines wrap at 80 bytes: joined they read whole
     for (int i = 0; i < 25; ++i) said += vxi_console_line(i);
     EXPECT_NE(said.find("スクリーンショットを保存しました: " + home + "/keldary-"), std::string::npos) << said;
-}
-
-TEST(View, TheZoomIsTheLargestWholeNumberThatFits) {
-    EXPECT_EQ(view_fit_zoom(640, 500, 1920, 1080), 2);
-    EXPECT_EQ(view_fit_zoom(640, 500, 1280, 1000), 2);
-    EXPECT_EQ(view_fit_zoom(640, 500, 1279, 1000), 1);
-    EXPECT_EQ(view_fit_zoom(640, 500, 3840, 2160), 4);
-    EXPECT_EQ(view_fit_zoom(640, 500, 8000, 8000), VX_ZOOM_MAX);
-    EXPECT_EQ(view_fit_zoom(640, 500, 300, 200), 1) << "never below 1";
-}
-
-TEST(Menu, ViewCommandsByKeyAndMnemonic) {
-    menu_reset();
-    EXPECT_EQ(menu_key('V', 1), MENU_NOTHING);
-    ASSERT_TRUE(menu_dropdown_open());
-    menu_key(VK_DOWN, 0);  // from the console row to 拡大
-    EXPECT_EQ(menu_key(VK_RETURN, 0), MENU_ZOOM_IN);
-    EXPECT_FALSE(menu_dropdown_open());
-    menu_key('V', 1);
-    EXPECT_EQ(menu_key('O', 0), MENU_ZOOM_OUT);
-    menu_key('V', 1);
-    menu_key(VK_UP, 0);  // wraps to the last row
-    EXPECT_EQ(menu_key(VK_RETURN, 0), MENU_SCREENSHOT);
-    EXPECT_EQ(menu_key(VK_RETURN, 1), MENU_FULLSCREEN) << "Alt+Enter";
-    EXPECT_EQ(menu_key('S', 1), MENU_SCREENSHOT);
-    EXPECT_EQ(menu_key('Q', 1), MENU_QUIT);
-    EXPECT_EQ(menu_key('X', 1), MENU_NOTHING);
-    EXPECT_FALSE(menu_dropdown_open());
 }
 
 }  // namespace
