@@ -13,14 +13,8 @@ keldary=$1
 xwd2png=$2
 work=$3
 
-for tool in Xvfb xdotool xwd; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
-
 source "$(dirname "$0")/xvfb_support.sh"
+require_tools Xvfb xdotool xwd
 
 fail() {
     echo "FAIL: $*"

@@ -19,14 +19,8 @@ work=$3
 golden=$4
 wm=${5:-}
 
-for tool in Xvfb xdotool xwd xprop $wm; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
-
 source "$(dirname "$0")/xvfb_support.sh"
+require_tools Xvfb xdotool xwd xprop $wm
 
 fail() {
     echo "FAIL${wm:+ ($wm)}: $*"

@@ -2,6 +2,17 @@
 # a private Xvfb, polling, window captures, and cleaning up at exit.  The
 # script sets $work (and $xwd2png for captures) and defines fail.
 
+# require_tools TOOL...: exit 77 (skipped) when one is not installed.
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed"
+            exit 77
+        fi
+    done
+}
+
 xvfb_pid=""
 wm_pid=""
 game_pid=""
