@@ -6,8 +6,8 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = g++ cmake ninja-build pkg-config libsdl2-dev libfreetype-dev libpng-dev xfonts-shinonome \
-	libedit-dev zlib1g-dev
-TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps libsixel-bin
+	libedit-dev zlib1g-dev libx11-dev libxext-dev libxrender-dev libdecor-0-plugin-1-cairo
+TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps libsixel-bin x11-utils openbox
 
 .PHONY: play test golden build deps-build deps-test clean
 

@@ -154,6 +154,8 @@ void game_init(int argc, char *argv[]) {
     status_init(dir);
     go_to_title();
     redraw_screen();
+    // The house on the cliff under the moon, from the title picture.
+    vx_set_icon_from_screen(400, 8, 620, 228);
 }
 
 int main(int argc, char *argv[]) {

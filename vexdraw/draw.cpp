@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -36,16 +37,18 @@ static constexpr int BITMAP_MAX_SIDE = 16384;
 
 VxBitmap *vxi_bitmap_new(int w, int h) {
     if (w <= 0 || h <= 0 || w > BITMAP_MAX_SIDE || h > BITMAP_MAX_SIDE) return nullptr;
-    uint32_t *px = new (std::nothrow) uint32_t[(size_t)w * (size_t)h]();
+    // calloc: a large bitmap comes as zero pages that cost nothing until
+    // drawn on (the hidden page of a program that never uses it).
+    uint32_t *px = static_cast<uint32_t *>(std::calloc((size_t)w * (size_t)h, sizeof *px));
     if (!px) return nullptr;
     VxBitmap *bm = new (std::nothrow) VxBitmap{w, h, px};
-    if (!bm) delete[] px;
+    if (!bm) std::free(px);
     return bm;
 }
 
 void vxi_bitmap_free(VxBitmap *bm) {
     if (!bm) return;
-    delete[] bm->px;
+    std::free(bm->px);
     delete bm;
 }
 

@@ -115,7 +115,8 @@ int main(int argc, char *argv[]) {
     }
     if (vxi_layer_startup(exe.c_str(), command_line.c_str()) != 0) {
         vx_term_stop();
-        std::fprintf(stderr, "%s: cannot open the window\n", prog);
+        const char *why = vxi_startup_error();
+        std::fprintf(stderr, "%s: %s\n", prog, *why ? why : "cannot open the window");
         return 1;
     }
 

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+struct VxBitmap;
+
 struct VxHost {
     const char *name;
     /* 1 for a host without a window on screen (scripts, terminal play). */
@@ -27,14 +29,19 @@ struct VxHost {
      * timeout_ms for one (-1: without limit, 0: not at all). */
     void (*pump)(int timeout_ms);
     uint32_t (*ticks)(void);
-    /* Yes/No question: 1 for yes. Texts are Shift-JIS. */
-    int (*ask_yes_no)(const char *text, const char *caption);
     /* The diagnostic console window. */
     int (*console_open)(int x, int y);
     void (*console_close)(void);
     void (*console_get_pos)(int *x, int *y);
     void (*console_invalidate)(void);
     void (*set_console_check)(int checked);
+    /* Zoom (1..VX_ZOOM_MAX, 0: the largest that fits) and full screen, as
+     * the settings file gives them; the host reports the player's choice
+     * back (zoom 0, full screen -1: never chosen). May be null. */
+    void (*set_view)(int zoom, int fullscreen);
+    void (*get_view)(int *zoom, int *fullscreen);
+    /* The icon changed (vxi_icon). May be null. */
+    void (*set_icon)(const VxBitmap *icon);
 };
 
 /* Selected by the entry before the layer starts. */

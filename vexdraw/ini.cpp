@@ -2,6 +2,7 @@
 #include "vx_internal.h"
 
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@ static constexpr int INI_LINE_MAX = 1024; /* a read piece is at most 1023 bytes 
 struct IniEntry {
     char key[INI_NAME_MAX + 1];
     int value;
+    unsigned char number; /* 0 when the file's text was not a plain integer */
 };
 
 struct IniSection {
@@ -64,7 +66,7 @@ int vx_ini_get_int(const char *section, const char *key, int default_value) {
 
 // Stores a value: 0, -1 for a refused name, -2 when the table is full (an
 // error that ends the program).
-static int ini_store(const char *section, const char *key, int value) {
+static int ini_store(const char *section, const char *key, int value, bool number = true) {
     if (!section || !key) return -1;
     // The table has no room for longer names; refuse them rather than cut
     // them, so that two long names never end up as one entry.
@@ -97,7 +99,21 @@ static int ini_store(const char *section, const char *key, int value) {
         e->value = 0;
     }
     e->value = value;
+    e->number = number ? 1 : 0;
     return 0;
+}
+
+static IniEntry *lookup(const char *section, const char *key) {
+    if (!section || !key || !name_fits(section) || !name_fits(key)) return nullptr;
+    IniSection *s = find_section(section);
+    return s ? find_entry(s, key) : nullptr;
+}
+
+int vxi_ini_has(const char *section, const char *key) { return lookup(section, key) ? 1 : 0; }
+
+int vxi_ini_is_number(const char *section, const char *key) {
+    IniEntry *e = lookup(section, key);
+    return e && e->number ? 1 : 0;
 }
 
 int vx_ini_set_int(const char *section, const char *key, int value) {
@@ -114,6 +130,17 @@ static int read_value(const char *text) {
 }
 
 static int is_blank(char c) { return std::isspace((unsigned char)c) != 0; }
+
+// 1 when text is one decimal integer within the range of int, blanks
+// around it allowed.
+static bool plain_integer(const char *text) {
+    char *end = nullptr;
+    errno = 0;
+    long v = std::strtol(text, &end, 10);
+    if (end == text || errno == ERANGE || v > INT_MAX || v < INT_MIN) return false;
+    while (*end && is_blank(*end)) ++end;
+    return *end == '\0';
+}
 
 int vx_ini_load(void) {
     const char *path = vxi_ini_path();
@@ -151,7 +178,7 @@ int vx_ini_load(void) {
             break;
         }
         *equals = '\0';
-        if (ini_store(current, line, read_value(equals + 1)) == -2) {
+        if (ini_store(current, line, read_value(equals + 1), plain_integer(equals + 1)) == -2) {
             result = -1; /* the table is full: the error has ended the program */
             break;
         }

@@ -83,6 +83,9 @@ int queue_read = 0;
 int queue_write = 0;
 
 unsigned char key_down_map[32];
+// Keys pressed while the quit question had the keyboard: their releases
+// are not the program's either.
+unsigned char question_keys[32];
 unsigned char shift_state = 0;
 unsigned char control_state = 0;
 unsigned char alt_state = 0;
@@ -146,6 +149,7 @@ void vxi_input_init(void) {
 void vxi_input_reset(void) {
     queue_read = queue_write = 0;
     std::memset(key_down_map, 0, sizeof key_down_map);
+    std::memset(question_keys, 0, sizeof question_keys);
     shift_state = control_state = alt_state = 0;
     last_key = 0;
     pending_press = pending_release = PendingButton{};
@@ -162,6 +166,11 @@ void vxi_host_key_down(int k, VxModifiers held) {
     k = resolve_sides(k, held);
     if (k < 0) return;
     key_down_map[k / 8] |= static_cast<unsigned char>(1u << (k % 8));
+    if (vxi_question_is_open()) {
+        question_keys[k / 8] |= static_cast<unsigned char>(1u << (k % 8));
+        vxi_question_key(k);
+        return;
+    }
     unsigned keysym = keysym_for(k);
     if (keysym == 0) return;
     if (repeat) enqueue(keysym, 0);
@@ -174,6 +183,12 @@ void vxi_host_key_up(int k, VxModifiers held) {
     k = resolve_sides(k, held);
     if (k < 0) return;
     key_down_map[k / 8] &= static_cast<unsigned char>(~(1u << (k % 8)));
+    const unsigned char bit = static_cast<unsigned char>(1u << (k % 8));
+    if (question_keys[k / 8] & bit) {
+        question_keys[k / 8] &= static_cast<unsigned char>(~bit);
+        return;
+    }
+    if (vxi_question_is_open()) return;
     unsigned keysym = keysym_for(k);
     if (keysym != 0) enqueue(keysym, 0);
 }
@@ -185,8 +200,29 @@ void vxi_host_keysym(unsigned keysym) {
 }
 
 void vxi_host_button(int x, int y, int button, int down) {
+    if (vxi_question_is_open()) {
+        vxi_question_button(x, y, button, down);
+        return;
+    }
     PendingButton &slot = down ? pending_press : pending_release;
     slot = PendingButton{x, y, button, 1};
+}
+
+void vxi_host_pointer(int x, int y) {
+    if (vxi_question_pointer(x, y)) vxi_window_changed();
+}
+
+void vxi_host_wheel(int steps) {
+    if (vxi_question_is_open()) return;
+    // Page Up scrolls the console back, Page Down forward; a fast wheel
+    // gives several steps at once, but never more than the queue holds.
+    const unsigned keysym = steps > 0 ? 65365 : 65366;
+    int n = steps > 0 ? steps : -steps;
+    if (n > VX_KEY_QUEUE_SIZE / 2 - 1) n = VX_KEY_QUEUE_SIZE / 2 - 1;
+    for (int i = 0; i < n; ++i) {
+        enqueue(keysym, 1);
+        enqueue(keysym, 0);
+    }
 }
 
 int vxi_button_pending(int down, int *x, int *y, int *button) {

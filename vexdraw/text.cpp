@@ -16,6 +16,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include <zlib.h>
 
 #ifndef VX_FONT_DIR
 #define VX_FONT_DIR "/usr/share/fonts/X11/misc"
@@ -47,6 +48,7 @@ constexpr int SET_COUNT = sizeof font_files / sizeof font_files[0];
 
 struct FontSet {
     FT_Face face[FONT_COUNT];
+    unsigned char *data[FONT_COUNT]; /* the file, unpacked, while its face lives */
     bool tried[FONT_COUNT]; /* opened once, successful or not */
     unsigned char single_state[256];
     Glyph single[256];
@@ -70,6 +72,40 @@ std::string font_dir(void) {
     return env && *env ? env : VX_FONT_DIR;
 }
 
+/* The whole font file, unpacked when it is gzipped: FreeType would unpack
+ * a large packed file again from its start for every glyph that lies
+ * before the one read last.  nullptr when unreadable or larger than
+ * FONT_FILE_MAX. */
+constexpr long FONT_FILE_MAX = 16L << 20;
+unsigned char *read_unpacked(const std::string &path, long *size) {
+    gzFile f = gzopen(path.c_str(), "rb");
+    if (!f) return nullptr;
+    long cap = 1L << 20, n = 0;
+    unsigned char *buf = static_cast<unsigned char *>(std::malloc((size_t)cap));
+    for (int got = 1; buf && got > 0;) {
+        if (n == cap) {
+            void *bigger = cap < FONT_FILE_MAX ? std::realloc(buf, (size_t)cap * 2) : nullptr;
+            if (!bigger) {
+                std::free(buf);
+                buf = nullptr;
+                break;
+            }
+            buf = static_cast<unsigned char *>(bigger);
+            cap *= 2;
+        }
+        got = gzread(f, buf + n, (unsigned)(cap - n));
+        if (got < 0) {
+            std::free(buf);
+            buf = nullptr;
+        } else {
+            n += got;
+        }
+    }
+    gzclose(f);
+    *size = n;
+    return buf;
+}
+
 FT_Face open_face(int set, int which) {
     FontSet &fs = sets[set];
     if (fs.tried[which]) return fs.face[which];
@@ -85,10 +121,14 @@ FT_Face open_face(int set, int which) {
     std::string path = font_dir() + "/" + font_files[set].file[which];
     ++font_loads;
     FT_Face face = nullptr;
-    if (FT_New_Face(library, path.c_str(), 0, &face) != 0) {
+    long size = 0;
+    unsigned char *data = read_unpacked(path, &size);
+    if (!data || FT_New_Memory_Face(library, data, size, 0, &face) != 0) {
+        std::free(data);
         vx_warning("フォントファイル %s を開けません。", path.c_str());
         return nullptr;
     }
+    fs.data[which] = data;
     /* The JIS fonts have one charmap without a known encoding, which
      * FreeType does not select by itself; it takes the raw code values. */
     if (face->num_charmaps > 0) FT_Set_Charmap(face, face->charmaps[0]);

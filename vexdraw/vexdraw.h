@@ -157,6 +157,15 @@ int vx_set_picture_caption(const char *text);
  * status line: the terminal's title in terminal play. */
 int vx_set_status_text(const char *text);
 
+/* A short mode indicator (Shift-JIS, at most 31 bytes; longer is cut)
+ * shown at the right end of the window's menu strip, such as an input
+ * mode. */
+int vx_set_mode_text(const char *text);
+
+/* The rectangle (x1, y1)-(x2, y2) of the shown page, as drawn now, becomes
+ * the window's icon (shrunk to 64 x 64, centred in a square). */
+int vx_set_icon_from_screen(int x1, int y1, int x2, int y2);
+
 /* The program's main, renamed; called by the layer's entry. */
 int vx_program_main(int argc, char *argv[]);
 

@@ -30,10 +30,15 @@ int vxi_client_width(void);
 int vxi_client_height(void);
 const char *vxi_program_dir(void); /* without trailing "/" */
 void vxi_set_program_dir_from_exe(const char *exe_path);
+/* Why the window could not be opened: one line for the player, set by the
+ * host ("" when nothing was said). */
+void vxi_set_startup_error(const char *why);
+const char *vxi_startup_error(void);
 void vxi_post_quit(void);          /* the window is gone: the loop returns */
 int vxi_quit_posted(void);
 void vxi_destroy_window(void);     /* the "destroy" message */
-void vxi_close_request(void);      /* close box, Alt+F4, menu command 0 */
+void vxi_close_request(void);      /* close box, Alt+F4, menu command 0: asks */
+void vxi_question_answered(int yes); /* yes closes the window */
 void vxi_close_without_question(void); /* end of a key script */
 void vxi_menu_command(int id);     /* 0 quit, 2 console toggle */
 int vxi_console_shown(void);
@@ -74,6 +79,37 @@ void vxi_console_reset(void);
 /* ---- Settings (ini.cpp) ---- */
 void vxi_ini_clear(void);
 const char *vxi_ini_path(void);
+int vxi_ini_has(const char *section, const char *key);
+/* 1 when the entry's text in the file was a plain integer (values stored
+ * by the program always are); 0 for "2x", "" or a missing entry. */
+int vxi_ini_is_number(const char *section, const char *key);
+
+/* ---- The quit question (question.cpp) ---- */
+/* Drawn by the layer over the client area while open; keys and clicks go
+ * to it instead of the program.  An answer closes it and calls
+ * vxi_question_answered. */
+void vxi_question_open(void);
+void vxi_question_close(void);
+int vxi_question_is_open(void);
+void vxi_question_rect(int *x, int *y, int *w, int *h); /* client coordinates */
+/* A host key pressed while the question is open: 1 (it is the question's). */
+int vxi_question_key(int host_key);
+/* Pointer at client (x, y): 1 when the look changed. */
+int vxi_question_pointer(int x, int y);
+void vxi_question_button(int x, int y, int button, int down);
+/* Paints the question into bm, whose client origin lies at (ox, oy). */
+void vxi_question_paint(VxBitmap *bm, int ox, int oy);
+
+/* ---- Status text, window icon, screenshots (desktop.cpp) ---- */
+#define VX_ZOOM_MAX 6 /* the largest integer zoom of a window */
+const char *vxi_mode_text(void);  /* Shift-JIS, at most 31 bytes */
+const VxBitmap *vxi_icon(void);     /* 64 x 64, or nullptr */
+void vxi_desktop_reset(void);
+/* The XDG pictures folder ($XDG_PICTURES_DIR, then user-dirs.dirs), else
+ * the home folder, else the program directory. */
+std::string vxi_pictures_dir(void);
+/* Writes the shown page there and says where on the diagnostic console. */
+int vxi_screenshot_to_pictures(void);
 
 /* ---- XPM images (xpm.cpp) ---- */
 void vxi_free_images(void);
@@ -121,6 +157,11 @@ void vxi_host_button(int x, int y, int button, int down);
 /* A key that types a keysym no host key sends (an input method's
  * character, VX_KEY_CLOSE): queues its press and release. */
 void vxi_host_keysym(unsigned keysym);
+/* Pointer moved to client (x, y) (the quit question's hover). */
+void vxi_host_pointer(int x, int y);
+/* The mouse wheel: steps > 0 away from the user.  Each step is a press
+ * and release of Page Up (away) or Page Down (towards). */
+void vxi_host_wheel(int steps);
 int vxi_key_queue_empty(void);
 int vxi_key_queue_pop(unsigned *keysym, int *down);
 int vxi_button_pending(int down, int *x, int *y, int *button); /* takes it */

@@ -26,6 +26,7 @@ int console_shown = 0;
 
 std::string program_dir;
 std::string final_screenshot;
+std::string startup_error;
 
 VxButtonCallback button_press_cb = nullptr;
 VxButtonCallback button_release_cb = nullptr;
@@ -53,6 +54,26 @@ void record_window_position() {
     host->get_window_pos(&x, &y);
     vx_ini_set_int("WINDOW", "LEFT", x);
     vx_ini_set_int("WINDOW", "TOP", y);
+    // Zoom and full screen have keys of their own, written once the player
+    // has chosen them, so that an older settings file keeps its meaning.
+    if (!host->get_view) return;
+    int zoom = 0, fullscreen = -1;
+    host->get_view(&zoom, &fullscreen);
+    if (zoom >= 1 && zoom <= VX_ZOOM_MAX) vx_ini_set_int("WINDOW", "ZOOM", zoom);
+    if (fullscreen >= 0) vx_ini_set_int("WINDOW", "FULLSCREEN", fullscreen ? 1 : 0);
+}
+
+// A view setting in lo..hi, or 0 when it is missing or unusable (then
+// with a warning in the log).
+int view_setting(const char *key, int lo, int hi) {
+    if (!vxi_ini_has("WINDOW", key)) return 0;
+    int v = vx_ini_get_int("WINDOW", key, 0);
+    if (!vxi_ini_is_number("WINDOW", key) || v < lo || v > hi) {
+        vx_warning("INIファイルの%s/%sの値が正しくないので無視します（%d〜%dの整数）。", "WINDOW", key,
+                   lo, hi);
+        return 0;
+    }
+    return v;
 }
 
 void open_console() {
@@ -117,6 +138,9 @@ void vxi_set_program_dir_from_exe(const char *exe_path) {
     program_dir = slash == std::string::npos ? "." : p.substr(0, slash);
 }
 
+void vxi_set_startup_error(const char *why) { startup_error = why ? why : ""; }
+const char *vxi_startup_error(void) { return startup_error.c_str(); }
+
 void vxi_set_final_screenshot(const char *path) { final_screenshot = path ? path : ""; }
 
 int vx_is_headless(void) { return host && host->headless ? 1 : 0; }
@@ -133,13 +157,23 @@ void vxi_destroy_window(void) {
     free_pages();
 }
 
+// The question is shown over the window; the program waits until it is
+// answered (vxi_question_answered).
 void vxi_close_request(void) {
-    if (!host || !window_alive) return;
-    if (!host->ask_yes_no("プログラムを終了しますか？", "確認")) return;
-    close_window();
+    if (!host || !window_alive || vxi_question_is_open()) return;
+    vxi_question_open();
+    vxi_window_changed();
+}
+
+void vxi_question_answered(int yes) {
+    if (yes)
+        close_window();
+    else
+        vxi_window_changed();
 }
 
 void vxi_close_without_question(void) {
+    vxi_question_close();
     if (window_alive) close_window();
 }
 
@@ -163,12 +197,16 @@ int vxi_layer_startup(const char *exe_path, const char *raw_command_line) {
     timer_interval = 1000;
     quit_flag = quit_posted = 0;
     console_shown = 0;
+    startup_error.clear();
+    vxi_question_close();
+    vxi_desktop_reset();
     shown_page = 1;
     back_page = 0;
     client_w = client_h = 600;
     vxi_input_reset();
     vxi_ini_clear();
 
+    vxi_set_program_dir_from_exe(exe_path);
     if (!host || host->create_window(100, 100, 600, 600) != 0) return -1;
     window_alive = 1;
     vx_open_window(600, 600);
@@ -176,10 +214,13 @@ int vxi_layer_startup(const char *exe_path, const char *raw_command_line) {
     vxi_colour_table_count();
     vxi_input_init();
 
-    vxi_set_program_dir_from_exe(exe_path);
     vx_ini_load();
     if (!window_alive) return -1; // a broken settings file ended the program
     host->move_window(vx_ini_get_int("WINDOW", "LEFT", 100), vx_ini_get_int("WINDOW", "TOP", 100));
+    if (host->set_view) {
+        int zoom = view_setting("ZOOM", 1, VX_ZOOM_MAX);
+        host->set_view(zoom, view_setting("FULLSCREEN", 0, 1));
+    }
     if (vx_ini_get_int("CONSOLE", "SHOW", 0)) open_console();
     vx_printf("argv:%s:\n", raw_command_line ? raw_command_line : "");
     return 0;
@@ -211,12 +252,20 @@ int vx_open_window(int width, int height) {
     shown_page = 1;
     vxi_reset_font();
     vx_set_color(-1, -1, -1);
-    vx_clear();
+    vxi_window_changed();  // new pages are black: cleared without a fill
     return 0;
 }
 
 int vx_main_loop(void) {
     for (;;) {
+        // While the quit question is open the program waits, as it would
+        // behind a modal message box.
+        if (vxi_question_is_open()) {
+            if (quit_flag || quit_posted || !host) return 0;
+            host->pump(-1);
+            if (quit_posted) return 0;
+            continue;
+        }
         int x, y, button;
         if (button_press_cb && vxi_button_pending(1, &x, &y, &button)) button_press_cb(x, y, button);
         if (button_release_cb && vxi_button_pending(0, &x, &y, &button)) button_release_cb(x, y, button);

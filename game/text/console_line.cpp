@@ -238,6 +238,10 @@ int get_input_mode() { return input_mode; }
 void set_input_mode(int m) {
     input_mode = m;
     console_set_input_mode(m);
+    // The window's menu strip shows the mode, so that a player sees why
+    // typed letters turn into kana.
+    static constexpr const char *mode_marks[] = {"A", "あ", "ア"};
+    vx_set_mode_text(m >= 0 && m <= 2 ? mode_marks[m] : "");
 }
 
 void console_set_input_mode(int m) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real SDL window on a private Xvfb server, driven with real X key
 # events from xdotool: typed keys reach the game, the window shows the
-# shown page below the menu strip, Alt+Q asks the quit question and "yes"
-# ends the program cleanly with its settings written.
+# shown page below the menu strip, Alt+Q asks the quit question inside the
+# window and "yes" ends the program cleanly with its settings written.
 #
 #   window_keys.sh KELDARY XWD2PNG WORKDIR
 #
@@ -13,22 +13,8 @@ keldary=$1
 xwd2png=$2
 work=$3
 
-for tool in Xvfb xdotool xwd; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed"
-        exit 77
-    fi
-done
-
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    # SIGTERM would make the game ask its quit question: kill outright.
-    if [ -n "$game_pid" ]; then kill -9 "$game_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
+source "$(dirname "$0")/xvfb_support.sh"
+require_tools Xvfb xdotool xwd
 
 fail() {
     echo "FAIL: $*"
@@ -39,30 +25,13 @@ fail() {
     exit 1
 }
 
-# Polls a command every 0.1 s for up to $1 seconds.
-poll() {
-    local tries=$(($1 * 10))
-    shift
-    while [ "$tries" -gt 0 ]; do
-        if "$@"; then return 0; fi
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    return 1
-}
-
 # The program directory is the work dir: Vexdraw.ini and Vexdraw.log land
 # next to this copy and nothing is left over from earlier runs.
 rm -rf "$work"
 mkdir -p "$work/home"
 cp "$keldary" "$work/keldary"
 
-# A free display number, chosen by the server itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-poll 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb 1024x768
 export HOME="$work/home"
 export SDL_VIDEODRIVER=x11
 unset WAYLAND_DISPLAY
@@ -80,9 +49,6 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 strip=$((HEIGHT - 480))
 [ "$strip" -gt 0 ] && [ "$strip" -le 40 ] || fail "window height $HEIGHT leaves no menu strip"
 
-capture() {
-    xwd -id "$win" -silent >"$work/$1.xwd" && "$xwd2png" "$work/$1.xwd" "$work/$1.png"
-}
 pixel() { "$xwd2png" --pixel "$work/$1.png" "$2" $(($3 + strip)); }
 framed() { capture before && [ "$(pixel before 19 7)" = ffffff ]; }
 # The interpreter writes every command line it parses as |line| to the
@@ -114,16 +80,13 @@ xdotool key Return
 poll 10 traced "t" || fail "Shift+T Shift+1 did not arrive as t (trace: $(grep '^|' "$work/trace.txt" | tr '\n' ' '))"
 poll 5 settled || fail "the window did not settle"
 
-# Quit through the menu key; the question box is another top-level window.
+# Quit through the menu key: the question is drawn over the client area.
 xdotool key alt+q
-root=$(xdotool search --maxdepth 0 '' 2>/dev/null) || root=none
-find_box() {
-    box=$(xdotool search --onlyvisible --maxdepth 1 '' 2>/dev/null |
-        grep -v -x -e "$root" -e "$win" | head -n1) || true
-    [ -n "$box" ]
-}
-poll 10 find_box || fail "Alt+Q did not ask the quit question"
-timeout 10 xdotool windowfocus --sync "$box" || fail "cannot focus the question box"
+asked() { capture asked && ! "$xwd2png" --compare "$work/asked.png" 176 $((176 + strip)) \
+    "$work/after.png" 176 $((176 + strip)) 288 128 >/dev/null; }
+poll 10 asked || fail "Alt+Q did not show the quit question in the window"
+[ "$(xdotool search --onlyvisible --maxdepth 1 '' 2>/dev/null | wc -l)" -le 2 ] ||
+    fail "the quit question opened another window"
 xdotool key Return
 
 poll 15 eval '! kill -0 "$game_pid" 2>/dev/null' || fail "the program did not end after yes"

@@ -3,8 +3,11 @@
 //
 //   xwd2png IN.xwd OUT.png
 //   xwd2png --pixel IMG.png X Y                     prints RRGGBB
-//   xwd2png --compare A.png AX AY B.png BX BY W H   prints the number of
-//       differing pixels of the W x H rectangles at (AX, AY) and (BX, BY)
+//   xwd2png --compare A.png AX AY B.png BX BY W H [Z]   prints the number of
+//       differing pixels of the W x H rectangles at (AX, AY) and (BX, BY);
+//       with Z, A holds B's rectangle scaled by Z (every pixel of B a Z x Z
+//       block of A) and the pixels of A's Z W x Z H rectangle are counted
+//   xwd2png --crop IN.png X Y W H OUT.png            cuts a rectangle out
 //
 // Exit status: 0 success (equal rectangles), 1 rectangles differ, 2 error.
 #include <png.h>
@@ -140,20 +143,38 @@ int main(int argc, char **argv) {
         std::printf("%02x%02x%02x\n", p[0], p[1], p[2]);
         return 0;
     }
-    if (argc == 10 && std::strcmp(argv[1], "--compare") == 0) {
+    if ((argc == 10 || argc == 11) && std::strcmp(argv[1], "--compare") == 0) {
         Image a, b;
-        int ax, ay, bx, by, w, h;
+        int ax, ay, bx, by, w, h, z = 1;
         if (!number(argv[3], &ax) || !number(argv[4], &ay) || !number(argv[6], &bx) ||
             !number(argv[7], &by) || !number(argv[8], &w) || !number(argv[9], &h))
             return fail("bad rectangle");
+        if (argc == 11 && (!number(argv[10], &z) || z < 1 || z > 16)) return fail("bad zoom");
         if (!read_png(argv[2], &a, &err) || !read_png(argv[5], &b, &err)) return fail(err);
-        if (!inside(a, ax, ay, w, h) || !inside(b, bx, by, w, h)) return fail("rectangle outside an image");
+        if (!inside(a, ax, ay, w * z, h * z) || !inside(b, bx, by, w, h))
+            return fail("rectangle outside an image");
         long differ = 0;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (std::memcmp(at(a, ax + x, ay + y), at(b, bx + x, by + y), 3) != 0) ++differ;
+        for (int y = 0; y < h * z; ++y)
+            for (int x = 0; x < w * z; ++x)
+                if (std::memcmp(at(a, ax + x, ay + y), at(b, bx + x / z, by + y / z), 3) != 0) ++differ;
         std::printf("%ld\n", differ);
         return differ ? 1 : 0;
+    }
+    if (argc == 8 && std::strcmp(argv[1], "--crop") == 0) {
+        Image in, out;
+        int x0, y0, w, h;
+        if (!number(argv[3], &x0) || !number(argv[4], &y0) || !number(argv[5], &w) || !number(argv[6], &h) ||
+            w < 1 || h < 1)
+            return fail("bad rectangle");
+        if (!read_png(argv[2], &in, &err)) return fail(err);
+        if (!inside(in, x0, y0, w, h)) return fail("rectangle outside the image");
+        out.w = w;
+        out.h = h;
+        out.rgb.resize((size_t)w * h * 3);
+        for (int y = 0; y < h; ++y)
+            std::memcpy(out.rgb.data() + (size_t)y * w * 3, at(in, x0, y0 + y), (size_t)w * 3);
+        if (!write_png(argv[7], out, &err)) return fail(err);
+        return 0;
     }
     if (argc == 3 && argv[1][0] != '-') {
         Image img;
@@ -163,6 +184,7 @@ int main(int argc, char **argv) {
     std::fprintf(stderr,
                  "usage: xwd2png IN.xwd OUT.png\n"
                  "       xwd2png --pixel IMG.png X Y\n"
-                 "       xwd2png --compare A.png AX AY B.png BX BY W H\n");
+                 "       xwd2png --compare A.png AX AY B.png BX BY W H [Z]\n"
+                 "       xwd2png --crop IN.png X Y W H OUT.png\n");
     return 2;
 }

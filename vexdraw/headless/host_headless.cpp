@@ -108,7 +108,6 @@ uint32_t ticks() {
     return static_cast<uint32_t>(ts.tv_sec * 1000 + ts.tv_nsec / 1000000);
 }
 
-int ask_yes_no(const char *, const char *) { return 1; }
 int console_open(int x, int y) {
     console_x = x;
     console_y = y;
@@ -125,8 +124,8 @@ void set_console_check(int) {}
 constexpr VxHost headless_host = {
     "headless",     1,               create_window,   set_client_size, move_window,   get_window_pos,
     window_exists,  destroy_window,  invalidate,      pump,          ticks,
-    ask_yes_no,     console_open,    console_close,   console_get_pos, console_invalidate,
-    set_console_check,
+    console_open,   console_close,   console_get_pos, console_invalidate,
+    set_console_check, nullptr,      nullptr,         nullptr,
 };
 
 }  // namespace

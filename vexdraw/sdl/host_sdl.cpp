@@ -1,11 +1,15 @@
 /*
  * The real window: the Vexdraw host on SDL2.
  *
- * The main window's drawable area is the menu strip (MENU_H pixels, drawn
- * by menu.cpp) with the client area below it.  Drawing happens in the
- * layer's pages; the host only copies the shown page to the window surface,
- * once per pump and only when something changed, so it needs nothing but
- * SDL's software window surface (which also works under Xvfb).
+ * The main window shows a logical frame: the menu strip (MENU_H pixels,
+ * drawn by menu.cpp) with the client area below it.  Drawing happens in
+ * the layer's pages; view.cpp scales the frame by a whole number onto the
+ * screen, once per pump and only where something changed.  The window
+ * opens at the largest zoom that fits the screen (or the one the settings
+ * give), the player changes it with Ctrl+plus and Ctrl+minus, F11 or
+ * Alt+Enter toggle full screen, and a window sized by the window manager
+ * shows the largest zoom that fits, centred on black.  The quit question
+ * is the layer's own (question.cpp), painted over the client area.
  *
  * Keys are reported with the Win32 virtual-key numbers the core's
  * translation table is written for, modifiers as the generic Shift,
@@ -15,30 +19,60 @@
  */
 #include "host.h"
 #include "menu.h"
+#include "view.h"
 #include "vx_internal.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
 constexpr int CONSOLE_W = 568;
 constexpr int CONSOLE_H = 358;
+// Room left around a window for its frame and the desktop's panels when
+// the zoom that fits the screen is chosen.
+constexpr int MARGIN_W = 16;
+constexpr int MARGIN_H = 40;
+// How long the display server may take to answer at start-up.
+constexpr unsigned CONNECT_TIMEOUT_S = 5;
 
 SDL_Window *main_win = nullptr;
 Uint32 main_id = 0;
+View main_view;
+bool main_shown = false;      // the window is mapped (at its first frame)
 int client_w = 0;
 int client_h = 0;
 VxBitmap *strip = nullptr;    // the menu strip, window width x MENU_H
 VxBitmap *drop_bm = nullptr;  // the open drop-down
+VxBitmap *question_bm = nullptr;
+int drop_x = 0, drop_y = 0;   // where they lie in the frame
+int question_x = 0, question_y = 0;
 bool main_dirty = false;      // the window must be presented again
-bool strip_dirty = true;      // the menu strip must be painted again
+
+// The view: the zoom the player chose (0: none, the largest that fits),
+// the zoom of the window when not in full screen, full screen with its own
+// zoom limit, and the window's outer position before full screen.
+int chosen_zoom = 0;
+int window_zoom = 1;
+bool fullscreen = false;
+bool fullscreen_pending = false;
+bool fullscreen_by_hand = false;  // no window manager: covering the screen ourselves
+bool fullscreen_chosen = false;   // toggled by the player or given by the settings
+int fullscreen_zoom = VX_ZOOM_MAX;
+int windowed_x = 100, windowed_y = 100;
 
 SDL_Window *console_win = nullptr;
 Uint32 console_id = 0;
+View console_view;
 VxBitmap *console_bm = nullptr;
 bool console_dirty = false;
 
@@ -51,6 +85,73 @@ VxModifiers held = {};
 // Buttons whose press went to the menu: their release goes there too.
 unsigned swallow_up = 0;
 
+// ---- Measuring (VEXDRAW_MEASURE=1, or "full" to draw every row) ----
+
+struct Measure {
+    bool on = false;
+    bool first_done = false;
+    long presents = 0, rows = 0, full_presents = 0;
+    double present_cpu_us = 0, full_cpu_us = 0, max_present_cpu_us = 0;
+    bool key_pending = false;
+    double key_start_cpu_us = 0, key_start_wall_us = 0;
+    long keys = 0;
+    double key_cpu_us = 0, key_wall_us = 0;
+};
+Measure measure;
+
+double clock_us(clockid_t clock) {
+    timespec ts;
+    clock_gettime(clock, &ts);
+    return ts.tv_sec * 1e6 + ts.tv_nsec / 1e3;
+}
+
+void measure_report(void) {
+    if (!measure.on) return;
+    std::fprintf(stderr,
+                 "vexdraw-measure: presents=%ld rows=%ld avg_present_cpu_us=%.0f max_present_cpu_us=%.0f "
+                 "full_presents=%ld avg_full_present_cpu_us=%.0f zoom=%d\n",
+                 measure.presents, measure.rows,
+                 measure.presents ? measure.present_cpu_us / measure.presents : 0.0, measure.max_present_cpu_us,
+                 measure.full_presents, measure.full_presents ? measure.full_cpu_us / measure.full_presents : 0.0,
+                 main_view.zoom);
+    std::fprintf(stderr, "vexdraw-measure: keys=%ld avg_key_cpu_us=%.0f avg_key_wall_us=%.0f\n", measure.keys,
+                 measure.keys ? measure.key_cpu_us / measure.keys : 0.0,
+                 measure.keys ? measure.key_wall_us / measure.keys : 0.0);
+}
+
+// ---- Start-up: a display that can be used, or a clear refusal ----
+
+void refuse(const std::string &why) {
+    vxi_set_startup_error(("no display could be opened (" + why +
+                           "); use --text to play in the terminal").c_str());
+}
+
+// SDL would wait for an X server that does not answer (a host that drops
+// the connection) for minutes: after a few seconds the program ends with
+// its refusal instead.
+char timeout_line[512];
+void connect_timed_out(int) {
+    ssize_t ignored = write(STDERR_FILENO, timeout_line, std::strlen(timeout_line));
+    (void)ignored;
+    _exit(1);
+}
+
+// Losing the display server ends the program at once (Xlib allows nothing
+// else): one line says why, and nothing is written, so the save file and
+// the settings file stay as they were.
+[[noreturn]] void end_display_lost(void) {
+    std::fprintf(stderr, "%s: the connection to the display was lost; the program ends\n", vxi_program_name());
+    std::fflush(stderr);
+    _exit(1);
+}
+
+int display_lost(Display *) { end_display_lost(); }
+
+std::string env_text(const char *name) {
+    const char *v = std::getenv(name);
+    return v ? v : "";
+}
+
 bool init_video(void) {
     if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
     // Closing the last window is a close request that asks a question,
@@ -59,10 +160,59 @@ bool init_video(void) {
     // Ctrl+C in the starting terminal ends the program as usual, instead of
     // turning into a close request whose question nobody may see.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "Vexdraw: cannot start SDL video: %s\n", SDL_GetError());
+    // Windows are drawn into their own surfaces: no OpenGL stack is loaded
+    // for them (it would triple the memory of the process).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // The desktop matches the window to its launcher by this name.
+    setenv("SDL_VIDEO_X11_WMCLASS", vxi_program_name(), 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", vxi_program_name(), 0);
+
+    const std::string x11 = env_text("DISPLAY"), wayland = env_text("WAYLAND_DISPLAY");
+    const std::string chosen = env_text("SDL_VIDEODRIVER");
+    if (chosen.empty()) {
+        // Only the drivers of a desktop: SDL would otherwise settle for its
+        // offscreen driver and show nothing.
+        std::string drivers = x11.empty() ? "" : "x11";
+        if (!wayland.empty()) drivers += drivers.empty() ? "wayland" : ",wayland";
+        if (drivers.empty()) {
+            refuse("neither DISPLAY nor WAYLAND_DISPLAY is set");
+            return false;
+        }
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    }
+    std::snprintf(timeout_line, sizeof timeout_line,
+                  "%s: no display could be opened (the display server did not answer within %u seconds); "
+                  "use --text to play in the terminal\n",
+                  vxi_program_name(), CONNECT_TIMEOUT_S);
+    struct sigaction timeout = {}, before = {};
+    timeout.sa_handler = connect_timed_out;
+    sigaction(SIGALRM, &timeout, &before);
+    alarm(CONNECT_TIMEOUT_S);
+    const int rc = SDL_InitSubSystem(SDL_INIT_VIDEO);
+    alarm(0);
+    sigaction(SIGALRM, &before, nullptr);
+    if (rc != 0) {
+        if (!chosen.empty())
+            refuse("SDL video driver \"" + chosen + "\": " + SDL_GetError());
+        else if (!x11.empty() && !wayland.empty())
+            refuse("neither the X server " + x11 + " nor the Wayland compositor " + wayland + " can be reached");
+        else if (!x11.empty())
+            refuse("the X server DISPLAY=" + x11 + " cannot be reached");
+        else
+            refuse("the Wayland compositor WAYLAND_DISPLAY=" + wayland + " cannot be reached");
         return false;
     }
+    const char *driver = SDL_GetCurrentVideoDriver();
+    if (!driver || !std::strcmp(driver, "offscreen") || !std::strcmp(driver, "dummy") ||
+        !std::strcmp(driver, "evdev")) {
+        refuse(std::string("SDL's \"") + (driver ? driver : "?") + "\" video driver shows nothing");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    if (!std::strcmp(driver, "x11")) XSetIOErrorHandler(display_lost);
+    const std::string how = env_text("VEXDRAW_MEASURE");
+    measure.on = !how.empty() && how != "0";
+    view_set_always_redraw(how == "full");
     return true;
 }
 
@@ -89,17 +239,6 @@ void outer_pos(SDL_Window *w, int *x, int *y) {
     *y = cy - t;
 }
 
-// Copies a bitmap (0x00RRGGBB words) onto a surface of any format.
-void blit_bitmap(SDL_Surface *dst, const VxBitmap *bm, int x, int y) {
-    if (!dst || !bm || !bm->px || bm->w <= 0 || bm->h <= 0) return;
-    SDL_Surface *src = SDL_CreateRGBSurfaceWithFormatFrom(bm->px, bm->w, bm->h, 32, bm->w * 4,
-                                                          SDL_PIXELFORMAT_RGB888);
-    if (!src) return;
-    SDL_Rect at = {x, y, bm->w, bm->h};
-    SDL_BlitSurface(src, nullptr, dst, &at);
-    SDL_FreeSurface(src);
-}
-
 // Keeps *bm a w x h bitmap; returns false when it cannot be made.
 bool sized_bitmap(VxBitmap **bm, int w, int h) {
     if (*bm && (*bm)->w == w && (*bm)->h == h) return true;
@@ -108,41 +247,235 @@ bool sized_bitmap(VxBitmap **bm, int w, int h) {
     return *bm != nullptr;
 }
 
+// ---- Composing the frame ----
+
+// Copies the part of overlay bm (placed at x, y in the frame) that lies on
+// frame row fy.
+void overlay_row(const VxBitmap *bm, int x, int y, int fy, uint32_t *out, int frame_w) {
+    if (!bm || fy < y || fy >= y + bm->h) return;
+    const uint32_t *src = bm->px + (size_t)(fy - y) * bm->w;
+    for (int i = x < 0 ? -x : 0; i < bm->w && x + i < frame_w; ++i) out[x + i] = src[i];
+}
+
+// Whether an overlay placed at (x, y) covers frame row fy.
+bool on_row(const VxBitmap *bm, int y, int fy) { return bm && fy >= y && fy < y + bm->h; }
+
+const uint32_t *main_row(int y, uint32_t *out) {
+    const int w = client_w;
+    const bool drop = menu_dropdown_open() && on_row(drop_bm, drop_y, y);
+    const bool question = vxi_question_is_open() && on_row(question_bm, question_y, y);
+    if (y < MENU_H) {
+        if (strip && strip->w == w)
+            std::memcpy(out, strip->px + (size_t)y * w, (size_t)w * 4);
+        else
+            std::memset(out, 0, (size_t)w * 4);
+    } else {
+        const VxBitmap *page = vxi_shown_page();
+        const int py = y - MENU_H;
+        int n = 0;
+        if (page && py < page->h) {
+            const uint32_t *line = page->px + (size_t)py * page->w;
+            if (page->w == w && !drop && !question) return line;  // the page's row as it is
+            n = page->w < w ? page->w : w;
+            std::memcpy(out, line, (size_t)n * 4);
+        }
+        if (n < w) std::memset(out + n, 0, (size_t)(w - n) * 4);
+    }
+    if (drop) overlay_row(drop_bm, drop_x, drop_y, y, out, w);
+    if (question) overlay_row(question_bm, question_x, question_y, y, out, w);
+    return out;
+}
+
+const uint32_t *console_row(int y, uint32_t *out) {
+    if (console_bm) return console_bm->px + (size_t)y * CONSOLE_W;
+    std::memset(out, 0, CONSOLE_W * 4);
+    return out;
+}
+
+// ---- Zoom and full screen ----
+
+// The screen area a window may use, in physical pixels.
+SDL_Rect usable_area(void) {
+    int d = main_win ? SDL_GetWindowDisplayIndex(main_win) : 0;
+    SDL_Rect r = {0, 0, 640, 480};
+    if (SDL_GetDisplayUsableBounds(d < 0 ? 0 : d, &r) != 0) SDL_GetDisplayBounds(d < 0 ? 0 : d, &r);
+    return r;
+}
+
+// The largest zoom at which the window and its frame fit on the screen.
+int screen_fit_zoom(void) {
+    const SDL_Rect r = usable_area();
+    const double ratio = view_pixel_ratio(main_win);
+    return view_fit_zoom(client_w, client_h + MENU_H, (int)((r.w - MARGIN_W) * ratio),
+                         (int)((r.h - MARGIN_H) * ratio));
+}
+
+// Moves the window back onto the screen when its new size leaves it.
+void keep_on_screen(void) {
+    if (!main_win || fullscreen) return;
+    const SDL_Rect r = usable_area();
+    int x, y, w, h, t = 0, l = 0, b = 0, rt = 0;
+    outer_pos(main_win, &x, &y);
+    SDL_GetWindowSize(main_win, &w, &h);
+    if (SDL_GetWindowBordersSize(main_win, &t, &l, &b, &rt) != 0 || t == 0) t = MARGIN_H - 8;
+    const int ow = w + l + rt, oh = h + t + b;
+    int nx = x + ow > r.x + r.w ? r.x + r.w - ow : x;
+    int ny = y + oh > r.y + r.h ? r.y + r.h - oh : y;
+    nx = nx < r.x ? r.x : nx;
+    ny = ny < r.y ? r.y : ny;
+    if (nx != x || ny != y) place_outer(main_win, nx, ny);
+}
+
+// Sizes the window for window_zoom (in full screen: later, when it ends).
+void apply_window_size(void) {
+    if (!main_win || client_w <= 0) return;
+    const double ratio = view_pixel_ratio(main_win);
+    const int fw = client_w, fh = client_h + MENU_H;
+    SDL_SetWindowMinimumSize(main_win, (int)(fw / ratio), (int)(fh / ratio));
+    if (fullscreen) return;
+    SDL_SetWindowSize(main_win, (int)(fw * window_zoom / ratio), (int)(fh * window_zoom / ratio));
+    keep_on_screen();
+    view_invalidate(&main_view);
+    main_dirty = true;
+}
+
+// Full screen is the window manager's to give; a bare X server has none,
+// and there the window covers the screen by itself.
+bool window_manager_running(void) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(main_win, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+    Display *d = info.info.x11.display;
+    Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    bool found = XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, XA_WINDOW, &type, &format,
+                                    &count, &after, &data) == Success &&
+                 type == XA_WINDOW && count == 1;
+    if (data) XFree(data);
+    return found;
+}
+
+void set_fullscreen(bool on) {
+    if (!main_win || on == fullscreen) return;
+    if (on) {
+        outer_pos(main_win, &windowed_x, &windowed_y);
+        fullscreen_by_hand = !window_manager_running();
+        if (fullscreen_by_hand) {
+            SDL_Rect b = {0, 0, 0, 0};
+            SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(main_win), &b);
+            SDL_SetWindowPosition(main_win, b.x, b.y);
+            SDL_SetWindowSize(main_win, b.w, b.h);
+        } else if (SDL_SetWindowFullscreen(main_win, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            return;
+        }
+        fullscreen = true;
+        fullscreen_zoom = VX_ZOOM_MAX;
+        view_set_max_zoom(&main_view, fullscreen_zoom);
+    } else {
+        if (!fullscreen_by_hand && SDL_SetWindowFullscreen(main_win, 0) != 0) return;
+        fullscreen = fullscreen_by_hand = false;
+        view_set_max_zoom(&main_view, VX_ZOOM_MAX);
+        apply_window_size();
+        place_outer(main_win, windowed_x, windowed_y);
+    }
+    fullscreen_chosen = true;
+    menu_set_fullscreen_check(fullscreen);
+    view_invalidate(&main_view);
+    main_dirty = true;
+}
+
+// Ctrl+plus (+1) and Ctrl+minus (-1): the window changes size; in full
+// screen the picture does, within the screen.
+void zoom_step(int step) {
+    if (!main_win) return;
+    const int shown = main_view.zoom;
+    if (fullscreen) {
+        int w = 0, h = 0;
+        SDL_GetWindowSizeInPixels(main_win, &w, &h);
+        int fit = view_fit_zoom(client_w, client_h + MENU_H, w, h);
+        int z = shown + step;
+        fullscreen_zoom = z < 1 ? 1 : z > fit ? fit : z;
+        view_set_max_zoom(&main_view, fullscreen_zoom);
+        main_dirty = true;
+        return;
+    }
+    int fit = screen_fit_zoom();
+    int z = shown + step;
+    z = z > fit ? fit : z;
+    z = z < 1 ? 1 : z;
+    chosen_zoom = z;
+    if (z == window_zoom && z == shown) return;
+    window_zoom = z;
+    apply_window_size();
+}
+
+void show_main_window(void) {
+    if (main_shown || !main_win) return;
+    main_shown = true;
+    apply_window_size();
+    SDL_ShowWindow(main_win);
+    if (fullscreen_pending) set_fullscreen(true);
+    fullscreen_pending = false;
+}
+
+// ---- Presenting ----
+
 void present_main(void) {
     main_dirty = false;
-    if (!main_win) return;
-    SDL_Surface *s = SDL_GetWindowSurface(main_win);
-    if (!s) return;
-    if (sized_bitmap(&strip, client_w, MENU_H)) {
-        if (strip_dirty) menu_paint_strip(strip);
-        strip_dirty = false;
-        blit_bitmap(s, strip, 0, 0);
-    }
-    VxBitmap *page = vxi_shown_page();
-    if (!page || page->w < client_w || page->h < client_h) {
-        SDL_Rect client = {0, MENU_H, client_w, client_h};
-        SDL_FillRect(s, &client, SDL_MapRGB(s->format, 0, 0, 0));
-    }
-    blit_bitmap(s, page, 0, MENU_H);
+    if (!main_win || client_w <= 0) return;
+    show_main_window();
+    if (sized_bitmap(&strip, client_w, MENU_H)) menu_paint_strip(strip);
     if (menu_dropdown_open()) {
-        int x, y, w, h;
-        menu_dropdown_rect(&x, &y, &w, &h);
-        if (sized_bitmap(&drop_bm, w, h)) {
-            menu_paint_dropdown(drop_bm);
-            blit_bitmap(s, drop_bm, x, y);
+        int w, h;
+        menu_dropdown_rect(&drop_x, &drop_y, &w, &h);
+        if (sized_bitmap(&drop_bm, w, h)) menu_paint_dropdown(drop_bm);
+    }
+    if (vxi_question_is_open()) {
+        int w, h;
+        vxi_question_rect(&question_x, &question_y, &w, &h);
+        if (sized_bitmap(&question_bm, w, h)) vxi_question_paint(question_bm, -question_x, -question_y);
+        question_y += MENU_H;
+    }
+    view_set_frame(&main_view, client_w, client_h + MENU_H);
+    const bool redraw = main_view.redraw;
+    const double cpu0 = measure.on ? clock_us(CLOCK_THREAD_CPUTIME_ID) : 0;
+    const int rows = view_present(&main_view, main_row);
+    if (!measure.on || rows < 0) return;
+    const double cpu = clock_us(CLOCK_THREAD_CPUTIME_ID) - cpu0;
+    if (!measure.first_done) {
+        // The first frame sets the window up: counted as start-up.
+        measure.first_done = true;
+        std::fprintf(stderr,
+                     "vexdraw-measure: first_frame_realtime_us=%.0f first_present_cpu_us=%.0f "
+                     "startup_cpu_us=%.0f\n",
+                     clock_us(CLOCK_REALTIME), cpu, clock_us(CLOCK_PROCESS_CPUTIME_ID));
+    } else {
+        ++measure.presents;
+        measure.rows += rows;
+        measure.present_cpu_us += cpu;
+        if (cpu > measure.max_present_cpu_us) measure.max_present_cpu_us = cpu;
+        if (redraw || rows == main_view.frame_h) {
+            ++measure.full_presents;
+            measure.full_cpu_us += cpu;
         }
     }
-    SDL_UpdateWindowSurface(main_win);
+    if (measure.key_pending && rows > 0) {
+        measure.key_pending = false;
+        ++measure.keys;
+        measure.key_cpu_us += clock_us(CLOCK_THREAD_CPUTIME_ID) - measure.key_start_cpu_us;
+        measure.key_wall_us += clock_us(CLOCK_MONOTONIC) - measure.key_start_wall_us;
+    }
 }
 
 void present_console(void) {
     console_dirty = false;
     if (!console_win || !sized_bitmap(&console_bm, CONSOLE_W, CONSOLE_H)) return;
-    SDL_Surface *s = SDL_GetWindowSurface(console_win);
-    if (!s) return;
     vxi_console_paint(console_bm);
-    blit_bitmap(s, console_bm, 0, 0);
-    SDL_UpdateWindowSurface(console_win);
+    view_present(&console_view, console_row);
 }
 
 void present_pending(void) {
@@ -150,20 +483,18 @@ void present_pending(void) {
     if (console_dirty) present_console();
 }
 
-void menu_changed(void) {
-    strip_dirty = true;
-    main_dirty = true;
-}
-
 void run_menu_action(MenuAction a) {
-    if (a == MENU_NOTHING) return;
-    present_pending();  // the closed drop-down is gone before a question box
-    if (a == MENU_QUIT)
-        vxi_menu_command(0);
-    else if (a == MENU_CONSOLE)
-        vxi_menu_command(2);
-    else if (a == MENU_CLOSE)
-        vxi_close_request();
+    main_dirty = true;
+    switch (a) {
+    case MENU_QUIT: vxi_menu_command(0); break;
+    case MENU_CONSOLE: vxi_menu_command(2); break;
+    case MENU_CLOSE: vxi_close_request(); break;
+    case MENU_ZOOM_IN: zoom_step(1); break;
+    case MENU_ZOOM_OUT: zoom_step(-1); break;
+    case MENU_FULLSCREEN: set_fullscreen(!fullscreen); break;
+    case MENU_SCREENSHOT: vxi_screenshot_to_pictures(); break;
+    case MENU_NOTHING: break;
+    }
 }
 
 // ---- Keys ----
@@ -264,6 +595,19 @@ unsigned char *modifier_side(SDL_Scancode sc, unsigned char *bit, int *vk) {
     }
 }
 
+
+// The view commands that keys give directly: Ctrl+plus, Ctrl+minus, F11.
+MenuAction view_shortcut(const SDL_Keysym &ks) {
+    if (held.control && !held.alt) {
+        if (ks.sym == SDLK_PLUS || ks.sym == SDLK_EQUALS || ks.sym == SDLK_KP_PLUS ||
+            (ks.sym == SDLK_SEMICOLON && held.shift))  // "+" is Shift+";" on a Japanese keyboard
+            return MENU_ZOOM_IN;
+        if (ks.sym == SDLK_MINUS || ks.sym == SDLK_KP_MINUS) return MENU_ZOOM_OUT;
+    }
+    if (ks.scancode == SDL_SCANCODE_F11 && !held.alt && !held.control && !held.shift) return MENU_FULLSCREEN;
+    return MENU_NOTHING;
+}
+
 void key_event(const SDL_KeyboardEvent &e) {
     const bool down = e.type == SDL_KEYDOWN;
     unsigned char bit = 0;
@@ -278,15 +622,6 @@ void key_event(const SDL_KeyboardEvent &e) {
         vk = host_key(e.keysym);
     }
     if (vk == 0 || vk == VK_MENU) return;  // Alt alone belongs to the menu
-    if (vk == VK_F10) {
-        // F10 is the menu key; with no keyboard menu mode here it only
-        // closes an open drop-down.
-        if (down && menu_dropdown_open()) {
-            menu_close_dropdown();
-            menu_changed();
-        }
-        return;
-    }
     if (!down) {
         // Releases always reach the core, also those of keys pressed with
         // Alt held, so that its key-down map and modifier state never keep
@@ -294,10 +629,27 @@ void key_event(const SDL_KeyboardEvent &e) {
         vxi_host_key_up(vk, held);
         return;
     }
+    if (vxi_question_is_open()) {
+        // The question has the keyboard; the menu waits.
+        if (!held.alt) vxi_host_key_down(vk, held);
+        return;
+    }
+    if (vk == VK_F10) {
+        // F10 is the menu key; with no keyboard menu mode here it only
+        // closes an open drop-down.
+        if (menu_dropdown_open()) {
+            menu_close_dropdown();
+            main_dirty = true;
+        }
+        return;
+    }
     if (held.alt || menu_dropdown_open()) {
-        MenuAction a = menu_key(vk, held.alt != 0);
-        menu_changed();
-        run_menu_action(a);
+        run_menu_action(menu_key(vk, held.alt != 0));
+        return;
+    }
+    const MenuAction shortcut = view_shortcut(e.keysym);
+    if (shortcut != MENU_NOTHING) {
+        run_menu_action(shortcut);
         return;
     }
     vxi_host_key_down(vk, held);  // SDL's key repeats arrive here too
@@ -311,26 +663,47 @@ void button_event(const SDL_MouseButtonEvent &e) {
           : e.button == SDL_BUTTON_RIGHT ? 3 : 0;
     if (!b) return;
     const unsigned mask = 1u << b;
+    int fx = -1, fy = -1;
+    const bool inside = view_to_frame(&main_view, e.x, e.y, &fx, &fy);
     if (e.type == SDL_MOUSEBUTTONDOWN) {
-        if (e.y < MENU_H || menu_dropdown_open()) {
+        if (vxi_question_is_open()) {
+            if (inside && fy >= MENU_H) vxi_host_button(fx, fy - MENU_H, b, 1);
+            return;
+        }
+        if (!inside || fy < MENU_H || menu_dropdown_open()) {
             swallow_up |= mask;
             MenuAction a = MENU_NOTHING;
-            if (b == 1)
-                a = menu_click(e.x, e.y);
+            if (b == 1 && inside)
+                a = menu_click(fx, fy);
             else
                 menu_close_dropdown();
-            menu_changed();
             run_menu_action(a);
             return;
         }
-        vxi_host_button(e.x, e.y - MENU_H, b, 1);
+        vxi_host_button(fx, fy - MENU_H, b, 1);
     } else {
         if (swallow_up & mask) {
             swallow_up &= ~mask;
             return;
         }
-        if (e.y >= MENU_H) vxi_host_button(e.x, e.y - MENU_H, b, 0);
+        // A release outside the client area still ends a press (clamped).
+        fx = fx < 0 ? 0 : fx >= client_w ? client_w - 1 : fx;
+        fy = fy < MENU_H ? MENU_H : fy >= client_h + MENU_H ? client_h + MENU_H - 1 : fy;
+        vxi_host_button(fx, fy - MENU_H, b, 0);
     }
+}
+
+void motion_event(const SDL_MouseMotionEvent &e) {
+    if (e.windowID != main_id) return;
+    int fx = -1, fy = -1;
+    view_to_frame(&main_view, e.x, e.y, &fx, &fy);
+    if (menu_hover(fx, fy)) main_dirty = true;
+    if (vxi_question_is_open()) vxi_host_pointer(fx, fy - MENU_H);
+}
+
+void wheel_event(const SDL_MouseWheelEvent &e) {
+    if (e.windowID != main_id || e.y == 0) return;
+    vxi_host_wheel(e.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.y : e.y);
 }
 
 // ---- Events ----
@@ -344,37 +717,53 @@ void window_event(const SDL_WindowEvent &e) {
         case SDL_WINDOWEVENT_FOCUS_LOST:
             if (menu_dropdown_open()) {
                 menu_close_dropdown();
-                menu_changed();
+                main_dirty = true;
             }
             break;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESTORED:
+            view_expose(&main_view);
+            main_dirty = true;
+            break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+            view_invalidate(&main_view);
             main_dirty = true;
             break;
         default:
             break;
         }
     } else if (console_id && e.windowID == console_id) {
-        if (e.event == SDL_WINDOWEVENT_CLOSE)
+        if (e.event == SDL_WINDOWEVENT_CLOSE) {
             vxi_menu_command(2);  // closed by the window manager: toggled off
-        else if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_SHOWN ||
-                 e.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        } else if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_SHOWN ||
+                   e.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            view_expose(&console_view);
             console_dirty = true;
+        }
     }
 }
 
 void handle_event(const SDL_Event &e) {
     switch (e.type) {
-    case SDL_QUIT:
+    case SDL_QUIT: {
+        // Signals are not SDL's here, and closing the window is a window
+        // event: on Wayland this is the compositor gone, and every wait
+        // for events would return at once from now on.
+        const char *driver = SDL_GetCurrentVideoDriver();
+        if (driver && !std::strcmp(driver, "wayland")) end_display_lost();
         vxi_close_request();
         break;
+    }
     case SDL_WINDOWEVENT:
         window_event(e.window);
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        if (measure.on && e.type == SDL_KEYDOWN && !measure.key_pending) {
+            measure.key_pending = true;
+            measure.key_start_wall_us = clock_us(CLOCK_MONOTONIC);
+        }
         key_event(e.key);
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -382,7 +771,10 @@ void handle_event(const SDL_Event &e) {
         button_event(e.button);
         break;
     case SDL_MOUSEMOTION:
-        if (e.motion.windowID == main_id && menu_hover(e.motion.x, e.motion.y)) main_dirty = true;
+        motion_event(e.motion);
+        break;
+    case SDL_MOUSEWHEEL:
+        wheel_event(e.wheel);
         break;
     default:
         break;
@@ -394,23 +786,43 @@ void handle_event(const SDL_Event &e) {
 void sdl_destroy_window(void);
 void sdl_console_close(void);
 
+void apply_icon(const VxBitmap *icon) {
+    if (!main_win || !icon) return;
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormatFrom(icon->px, icon->w, icon->h, 32, icon->w * 4,
+                                                        SDL_PIXELFORMAT_RGB888);
+    if (!s) return;
+    SDL_SetWindowIcon(main_win, s);
+    SDL_FreeSurface(s);
+}
+
 int sdl_create_window(int x, int y, int w, int h) {
     if (main_win) sdl_destroy_window();
     if (w <= 0 || h <= 0 || !init_video()) return -1;
-    main_win = SDL_CreateWindow("Vexdraw-Win32", x, y, w, h + MENU_H, SDL_WINDOW_SHOWN);
+    // Hidden until its first frame, by when it has its size and zoom.
+    main_win = SDL_CreateWindow("Vexdraw-Win32", x, y, w, h + MENU_H,
+                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!main_win) {
-        std::fprintf(stderr, "Vexdraw: cannot create the window: %s\n", SDL_GetError());
+        refuse(std::string("SDL cannot create the window: ") + SDL_GetError());
         return -1;
     }
     main_id = SDL_GetWindowID(main_win);
+    main_shown = false;
     client_w = w;
     client_h = h;
+    windowed_x = x;
+    windowed_y = y;
+    view_attach(&main_view, main_win, w, h + MENU_H);
+    view_set_max_zoom(&main_view, VX_ZOOM_MAX);
+    chosen_zoom = 0;
+    window_zoom = 1;
+    fullscreen = fullscreen_pending = fullscreen_chosen = false;
     place_outer(main_win, x, y);
     SDL_StopTextInput();  // raw key events only: no input method in between
     menu_reset();
     held = {};
     swallow_up = 0;
-    menu_changed();
+    apply_icon(vxi_icon());
+    main_dirty = true;
     return 0;
 }
 
@@ -418,29 +830,55 @@ void sdl_set_client_size(int w, int h) {
     if (!main_win || w <= 0 || h <= 0) return;
     client_w = w;
     client_h = h;
-    SDL_SetWindowSize(main_win, w, h + MENU_H);
-    menu_changed();
+    window_zoom = chosen_zoom ? chosen_zoom : screen_fit_zoom();
+    if (window_zoom > screen_fit_zoom()) window_zoom = screen_fit_zoom();
+    if (main_shown) apply_window_size();
+    main_dirty = true;
+}
+
+void sdl_set_view(int zoom, int want_fullscreen) {
+    if (!main_win) return;
+    chosen_zoom = zoom;
+    sdl_set_client_size(client_w, client_h);
+    if (main_shown)
+        set_fullscreen(want_fullscreen != 0);
+    else
+        fullscreen_pending = want_fullscreen != 0;
+}
+
+void sdl_get_view(int *zoom, int *is_fullscreen) {
+    *zoom = chosen_zoom;
+    *is_fullscreen = fullscreen || fullscreen_pending ? 1 : fullscreen_chosen ? 0 : -1;
 }
 
 void sdl_move_window(int x, int y) {
-    if (main_win) place_outer(main_win, x, y);
+    if (!main_win) return;
+    windowed_x = x;
+    windowed_y = y;
+    if (!fullscreen) place_outer(main_win, x, y);
+    if (main_shown) keep_on_screen();
 }
 
 void sdl_get_window_pos(int *x, int *y) {
-    *x = *y = 0;
-    if (main_win) outer_pos(main_win, x, y);
+    *x = windowed_x;
+    *y = windowed_y;
+    if (main_win && !fullscreen) outer_pos(main_win, x, y);
 }
 
 int sdl_window_exists(void) { return main_win ? 1 : 0; }
 
 void sdl_destroy_window(void) {
     sdl_console_close();  // an owned window goes with its owner
+    measure_report();
+    view_detach(&main_view);
     if (main_win) SDL_DestroyWindow(main_win);
     main_win = nullptr;
     main_id = 0;
-    vxi_bitmap_free(strip);
-    vxi_bitmap_free(drop_bm);
-    strip = drop_bm = nullptr;
+    main_shown = false;
+    for (VxBitmap **bm : {&strip, &drop_bm, &question_bm}) {
+        vxi_bitmap_free(*bm);
+        *bm = nullptr;
+    }
     main_dirty = false;
     menu_reset();
     // SDL closes with the window rather than at exit: when the X server goes
@@ -458,6 +896,7 @@ void sdl_pump(int timeout_ms) {
     }
     SDL_Event e;
     bool any = false;
+    if (measure.on && !measure.key_pending) measure.key_start_cpu_us = clock_us(CLOCK_THREAD_CPUTIME_ID);
     while (SDL_PollEvent(&e)) {
         handle_event(e);
         any = true;
@@ -466,6 +905,7 @@ void sdl_pump(int timeout_ms) {
     present_pending();
     if (any || timeout_ms == 0) return;
     if (SDL_WaitEventTimeout(&e, timeout_ms < 0 ? -1 : timeout_ms)) {
+        if (measure.on && !measure.key_pending) measure.key_start_cpu_us = clock_us(CLOCK_THREAD_CPUTIME_ID);
         handle_event(e);
         while (SDL_PollEvent(&e)) handle_event(e);
         present_pending();
@@ -474,39 +914,6 @@ void sdl_pump(int timeout_ms) {
 
 uint32_t sdl_ticks(void) { return SDL_GetTicks(); }
 
-int sdl_ask_yes_no(const char *text, const char *caption) {
-    present_pending();
-    const std::string message = vxi_sjis_to_utf8(text ? text : "");
-    const std::string title = vxi_sjis_to_utf8(caption ? caption : "");
-    const SDL_MessageBoxButtonData buttons[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, reinterpret_cast<const char *>(u8"はい")},
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, reinterpret_cast<const char *>(u8"いいえ")},
-    };
-    SDL_MessageBoxData box = {};
-    box.flags = SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
-    box.window = main_win;
-    box.title = title.c_str();
-    box.message = message.c_str();
-    box.numbuttons = 2;
-    box.buttons = buttons;
-    int answer = -1;
-    int rc = SDL_ShowMessageBox(&box, &answer);
-    // The box had the keyboard; an Alt released there was never seen here.
-    held.alt = 0;
-    main_dirty = true;
-    if (main_win) {
-        // As after a Windows message box, the owner has the keyboard again.
-        SDL_RaiseWindow(main_win);
-        SDL_SetWindowInputFocus(main_win);
-    }
-    if (rc != 0) {
-        // Without a question box the window must still be closable.
-        std::fprintf(stderr, "Vexdraw: cannot ask \"%s\": %s\n", message.c_str(), SDL_GetError());
-        return 1;
-    }
-    return answer == 1 ? 1 : 0;  // -1: the box was closed without an answer
-}
-
 int sdl_console_open(int x, int y) {
     if (console_win) return 0;
     if (!init_video()) return -1;
@@ -514,6 +921,8 @@ int sdl_console_open(int x, int y) {
                                    SDL_WINDOW_SHOWN | SDL_WINDOW_UTILITY);
     if (!console_win) return -1;
     console_id = SDL_GetWindowID(console_win);
+    view_attach(&console_view, console_win, CONSOLE_W, CONSOLE_H);
+    view_set_max_zoom(&console_view, 1);
     // Owned by the main window: the window manager keeps it above it.
     if (main_win) SDL_SetWindowModalFor(console_win, main_win);
     place_outer(console_win, x, y);
@@ -524,6 +933,7 @@ int sdl_console_open(int x, int y) {
 void sdl_console_close(void) {
     // Like an owned window, hand the keyboard back to the main window.
     const bool had_focus = console_win && SDL_GetKeyboardFocus() == console_win;
+    view_detach(&console_view);
     if (console_win) SDL_DestroyWindow(console_win);
     if (had_focus && main_win) {
         SDL_RaiseWindow(main_win);
@@ -562,12 +972,14 @@ const VxHost sdl_host = {
     .invalidate = sdl_invalidate,
     .pump = sdl_pump,
     .ticks = sdl_ticks,
-    .ask_yes_no = sdl_ask_yes_no,
     .console_open = sdl_console_open,
     .console_close = sdl_console_close,
     .console_get_pos = sdl_console_get_pos,
     .console_invalidate = sdl_console_invalidate,
     .set_console_check = sdl_set_console_check,
+    .set_view = sdl_set_view,
+    .get_view = sdl_get_view,
+    .set_icon = apply_icon,
 };
 
 }  // namespace

@@ -29,11 +29,28 @@ constexpr uint32_t NAVY = 0x0A246A;
 constexpr const char *bar_items[] = {"終了(Q)", "表示(V)"};
 constexpr int BAR_COUNT = sizeof bar_items / sizeof bar_items[0];
 constexpr int BAR_VIEW = 1;  // the pop-up "表示"
-constexpr const char *console_item = "コンソール(C)";
+
+struct DropRow {
+    const char *label;
+    const char *keys;  // its shortcut, shown at the right
+    MenuAction action;
+    int mnemonic;      // host key code of the underlined letter
+};
+constexpr DropRow drop_rows[] = {
+    {"コンソール(C)", "", MENU_CONSOLE, 'C'},
+    {"拡大(I)", "Ctrl++", MENU_ZOOM_IN, 'I'},
+    {"縮小(O)", "Ctrl+-", MENU_ZOOM_OUT, 'O'},
+    {"全画面(F)", "F11", MENU_FULLSCREEN, 'F'},
+    {"スクリーンショット(S)", "Alt+S", MENU_SCREENSHOT, 'S'},
+};
+constexpr int DROP_COUNT = sizeof drop_rows / sizeof drop_rows[0];
+constexpr int KEYS_GAP = 24;   // between a label and its shortcut
+constexpr int MODE_PAD = 8;  // right of the mode text
 
 int drop_open = 0;
-int drop_highlight = 0;  // the console row is highlighted
+int drop_highlight = -1;  // the highlighted row, -1 for none
 int console_checked = 0;
+int fullscreen_checked = 0;
 
 int bar_item_x(int i) {
     int x = BAR_LEFT;
@@ -61,17 +78,36 @@ void draw_label(VxBitmap *bm, int x, int top, const char *label, uint32_t color)
     vxi_draw_line_on(bm, ux, top + FONT, ux + uw - 1, top + FONT, color);
 }
 
-void drop_row_rect(int *x1, int *y1, int *x2, int *y2) {
+int widest(bool keys) {
+    int w = 0;
+    for (const DropRow &r : drop_rows) {
+        int t = vxi_text_width(keys ? r.keys : r.label, FONT);
+        w = t > w ? t : w;
+    }
+    return w;
+}
+
+// Row i's rectangle in frame coordinates, corners included.
+void drop_row_rect(int i, int *x1, int *y1, int *x2, int *y2) {
     int x, y, w, h;
     menu_dropdown_rect(&x, &y, &w, &h);
     *x1 = x + DROP_BORDER;
-    *y1 = y + DROP_BORDER;
+    *y1 = y + DROP_BORDER + i * DROP_ROW_H;
     *x2 = x + w - 1 - DROP_BORDER;
-    *y2 = y + DROP_BORDER + DROP_ROW_H - 1;
+    *y2 = *y1 + DROP_ROW_H - 1;
 }
 
 int in_rect(int x, int y, int x1, int y1, int x2, int y2) {
     return x >= x1 && x <= x2 && y >= y1 && y <= y2;
+}
+
+int drop_row_at(int x, int y) {
+    for (int i = 0; i < DROP_COUNT; ++i) {
+        int x1, y1, x2, y2;
+        drop_row_rect(i, &x1, &y1, &x2, &y2);
+        if (in_rect(x, y, x1, y1, x2, y2)) return i;
+    }
+    return -1;
 }
 
 void open_dropdown(int highlight) {
@@ -79,21 +115,35 @@ void open_dropdown(int highlight) {
     drop_highlight = highlight;
 }
 
+MenuAction choose(int row) {
+    menu_close_dropdown();
+    return row >= 0 && row < DROP_COUNT ? drop_rows[row].action : MENU_NOTHING;
+}
+
+void draw_check(VxBitmap *bm, int x, int y, uint32_t ink) {
+    // A check mark two pixels thick.
+    for (int t = 0; t < 2; ++t) {
+        vxi_draw_line_on(bm, x, y + 3 + t, x + 2, y + 5 + t, ink);
+        vxi_draw_line_on(bm, x + 2, y + 5 + t, x + 6, y + 1 + t, ink);
+    }
+}
+
 }  // namespace
 
 void menu_reset(void) {
-    drop_open = 0;
-    drop_highlight = 0;
+    menu_close_dropdown();
     console_checked = 0;
+    fullscreen_checked = 0;
 }
 
 void menu_set_check(int checked) { console_checked = checked ? 1 : 0; }
+void menu_set_fullscreen_check(int checked) { fullscreen_checked = checked ? 1 : 0; }
 
 int menu_dropdown_open(void) { return drop_open; }
 
 void menu_close_dropdown(void) {
     drop_open = 0;
-    drop_highlight = 0;
+    drop_highlight = -1;
 }
 
 void menu_paint_strip(VxBitmap *bm) {
@@ -108,13 +158,21 @@ void menu_paint_strip(VxBitmap *bm) {
         }
         draw_label(bm, x + ITEM_PAD, TEXT_TOP, bar_items[i], ink);
     }
+    // The program's mode at the right end, behind an etched line.
+    const char *mode = vxi_mode_text();
+    if (mode && *mode) {
+        int x = bm->w - MODE_PAD - vxi_text_width(mode, FONT);
+        vxi_draw_text_on(bm, x, TEXT_TOP, mode, FONT, BLACK);
+        vxi_draw_line_on(bm, x - ITEM_PAD, 2, x - ITEM_PAD, MENU_H - 3, DARK);
+        vxi_draw_line_on(bm, x - ITEM_PAD + 1, 2, x - ITEM_PAD + 1, MENU_H - 3, WHITE);
+    }
 }
 
 void menu_dropdown_rect(int *x, int *y, int *w, int *h) {
     *x = bar_item_x(BAR_VIEW);
     *y = MENU_H;
-    *w = 2 * DROP_BORDER + DROP_CHECK_W + vxi_text_width(console_item, FONT) + DROP_RIGHT;
-    *h = 2 * DROP_BORDER + DROP_ROW_H;
+    *w = 2 * DROP_BORDER + DROP_CHECK_W + widest(false) + KEYS_GAP + widest(true) + DROP_RIGHT;
+    *h = 2 * DROP_BORDER + DROP_COUNT * DROP_ROW_H;
 }
 
 void menu_paint_dropdown(VxBitmap *bm) {
@@ -129,22 +187,25 @@ void menu_paint_dropdown(VxBitmap *bm) {
     vxi_draw_line_on(bm, 0, h - 1, w - 1, h - 1, BLACK);
     vxi_draw_line_on(bm, w - 1, 0, w - 1, h - 1, BLACK);
 
-    const int rx1 = DROP_BORDER, ry1 = DROP_BORDER;
-    const int rx2 = w - 1 - DROP_BORDER, ry2 = DROP_BORDER + DROP_ROW_H - 1;
-    uint32_t ink = BLACK;
-    if (drop_highlight) {
-        vxi_fill_rect_on(bm, rx1, ry1, rx2, ry2, NAVY);
-        ink = WHITE;
-    }
-    if (console_checked) {
-        // A check mark two pixels thick in the left margin.
-        const int cx = rx1 + 6, cy = ry1 + 5;
-        for (int t = 0; t < 2; ++t) {
-            vxi_draw_line_on(bm, cx, cy + 3 + t, cx + 2, cy + 5 + t, ink);
-            vxi_draw_line_on(bm, cx + 2, cy + 5 + t, cx + 6, cy + 1 + t, ink);
+    int dx, dy, dw, dh;
+    menu_dropdown_rect(&dx, &dy, &dw, &dh);
+    const int keys_x = w - DROP_BORDER - DROP_RIGHT - widest(true);
+    for (int i = 0; i < DROP_COUNT; ++i) {
+        int rx1, ry1, rx2, ry2;
+        drop_row_rect(i, &rx1, &ry1, &rx2, &ry2);
+        rx1 -= dx, rx2 -= dx, ry1 -= dy, ry2 -= dy;
+        uint32_t ink = BLACK;
+        if (i == drop_highlight) {
+            vxi_fill_rect_on(bm, rx1, ry1, rx2, ry2, NAVY);
+            ink = WHITE;
         }
+        const MenuAction a = drop_rows[i].action;
+        if ((a == MENU_CONSOLE && console_checked) || (a == MENU_FULLSCREEN && fullscreen_checked))
+            draw_check(bm, rx1 + 6, ry1 + 5, ink);
+        const int top = ry1 + (DROP_ROW_H - FONT) / 2;
+        draw_label(bm, rx1 + DROP_CHECK_W, top, drop_rows[i].label, ink);
+        vxi_draw_text_on(bm, keys_x, top, drop_rows[i].keys, FONT, ink);
     }
-    draw_label(bm, rx1 + DROP_CHECK_W, ry1 + (DROP_ROW_H - FONT) / 2, console_item, ink);
 }
 
 MenuAction menu_click(int x, int y) {
@@ -155,7 +216,7 @@ MenuAction menu_click(int x, int y) {
             return MENU_QUIT;
         }
         if (item == BAR_VIEW && !drop_open)
-            open_dropdown(0);
+            open_dropdown(-1);
         else
             menu_close_dropdown();
         return MENU_NOTHING;
@@ -167,18 +228,13 @@ MenuAction menu_click(int x, int y) {
         menu_close_dropdown();
         return MENU_NOTHING;
     }
-    int x1, y1, x2, y2;
-    drop_row_rect(&x1, &y1, &x2, &y2);
-    if (!in_rect(x, y, x1, y1, x2, y2)) return MENU_NOTHING;  // the frame
-    menu_close_dropdown();
-    return MENU_CONSOLE;
+    const int row = drop_row_at(x, y);
+    return row < 0 ? MENU_NOTHING : choose(row);  // the frame does nothing
 }
 
 int menu_hover(int x, int y) {
     if (!drop_open) return 0;
-    int x1, y1, x2, y2;
-    drop_row_rect(&x1, &y1, &x2, &y2);
-    int over = in_rect(x, y, x1, y1, x2, y2);
+    int over = drop_row_at(x, y);
     if (over == drop_highlight) return 0;
     drop_highlight = over;
     return 1;
@@ -197,29 +253,30 @@ MenuAction menu_key(int vk, int alt_held) {
         if (drop_open)
             menu_close_dropdown();
         else
-            open_dropdown(1);
+            open_dropdown(0);
         return MENU_NOTHING;
     }
-    if (!drop_open) return MENU_NOTHING;  // other system keys: nothing to do
+    if (alt_held && !drop_open) {
+        if (vk == 'S') return MENU_SCREENSHOT;
+        if (vk == VK_RETURN) return MENU_FULLSCREEN;
+        return MENU_NOTHING;  // other system keys: nothing to do
+    }
+    if (!drop_open) return MENU_NOTHING;
     switch (vk) {
-    case 'C':
-        menu_close_dropdown();
-        return MENU_CONSOLE;
     case VK_RETURN:
-        if (drop_highlight) {
-            menu_close_dropdown();
-            return MENU_CONSOLE;
-        }
-        menu_close_dropdown();
-        return MENU_NOTHING;
+        return choose(drop_highlight);
     case VK_ESCAPE:
         menu_close_dropdown();
         return MENU_NOTHING;
     case VK_UP:
+        drop_highlight = drop_highlight <= 0 ? DROP_COUNT - 1 : drop_highlight - 1;
+        return MENU_NOTHING;
     case VK_DOWN:
-        drop_highlight = 1;  // the only row
+        drop_highlight = drop_highlight < 0 || drop_highlight >= DROP_COUNT - 1 ? 0 : drop_highlight + 1;
         return MENU_NOTHING;
     default:
+        for (int i = 0; i < DROP_COUNT; ++i)
+            if (drop_rows[i].mnemonic == vk) return choose(i);
         return MENU_NOTHING;
     }
 }

@@ -1,9 +1,11 @@
 /*
  * The SDL host's menu bar: a strip of MENU_H pixels drawn by the host above
- * the client area, with the plain item "終了(Q)" and the pop-up "表示(V)"
- * holding "コンソール(C)".  This unit paints the strip and the drop-down into
+ * the client area, with the plain item "終了(Q)", the pop-up "表示(V)"
+ * holding "コンソール(C)" and the view commands, and the program's mode
+ * text at the right end.  This unit paints the strip and the drop-down into
  * bitmaps and turns clicks and menu keys into menu commands; the host copies
- * the bitmaps to the window and carries the commands out.
+ * the bitmaps to the window and carries the commands out.  Coordinates are
+ * those of the logical frame (the strip's top-left is 0, 0).
  */
 #ifndef VX_SDL_MENU_H
 #define VX_SDL_MENU_H
@@ -18,10 +20,15 @@ enum MenuAction {
     MENU_QUIT,         /* menu command 0 */
     MENU_CONSOLE,      /* menu command 2 */
     MENU_CLOSE,        /* Alt+F4: a close request */
+    MENU_ZOOM_IN,
+    MENU_ZOOM_OUT,
+    MENU_FULLSCREEN,   /* toggle */
+    MENU_SCREENSHOT,
 };
 
-void menu_reset(void);                 /* drop-down closed, no check mark */
-void menu_set_check(int checked);
+void menu_reset(void);                 /* drop-down closed, no check marks */
+void menu_set_check(int checked);      /* the console item */
+void menu_set_fullscreen_check(int checked);
 int menu_dropdown_open(void);
 void menu_close_dropdown(void);
 
