@@ -76,11 +76,15 @@ int vx_puts(const char *text) {
     return console_append(buffer);
 }
 
+// Appends one line to the log (kept in Shift-JIS); with --trace the line
+// is copied to standard error in UTF-8 as well.
 int vx_log(const char *text) {
-    const char *dir = vxi_program_dir();
-    char path[4096];
-    int n = std::snprintf(path, sizeof path, "%s/%s", dir ? dir : ".", "Vexdraw.log");
-    if (n < 0 || n >= (int)sizeof path) return -1;
+    if (trace_on) {
+        std::fprintf(stderr, "%s\n", vxi_sjis_to_utf8(text ? text : "").c_str());
+        std::fflush(stderr);
+    }
+    const char *path = vxi_log_path();
+    if (!*path) return -1;
     std::FILE *f = std::fopen(path, "a");
     if (!f) return -1;
     std::fprintf(f, "%s\n", text ? text : "");
@@ -103,17 +107,34 @@ int vx_warning(const char *format, ...) {
     return vx_log(buffer);
 }
 
-// Logs the error, tells a player who started the game from a terminal why
-// it ends, and destroys the main window so that the main loop returns.
-int vx_error(const char *format, ...) {
+// Logs the error and tells a player who started the game from a terminal
+// about it (the trace has copied the log line there already).
+static int report_error(const char *format, va_list args) {
     char buffer[MESSAGE_MAX + 1];
+    format_message(buffer, "Error: ", format, args);
+    int result = vx_log(buffer);
+    if (!trace_on) {
+        std::fprintf(stderr, "%s\n", vxi_sjis_to_utf8(buffer).c_str());
+        std::fflush(stderr);
+    }
+    return result;
+}
+
+int vxi_report_error(const char *format, ...) {
     va_list args;
     va_start(args, format);
-    format_message(buffer, "Error: ", format, args);
+    int result = report_error(format, args);
     va_end(args);
-    int result = vx_log(buffer);
-    std::fprintf(stderr, "%s\n", vxi_sjis_to_utf8(buffer).c_str());
-    std::fflush(stderr);
+    return result;
+}
+
+// Reports the error and destroys the main window, so that the main loop
+// returns.
+int vx_error(const char *format, ...) {
+    va_list args;
+    va_start(args, format);
+    int result = report_error(format, args);
+    va_end(args);
     vxi_destroy_window();
     return result;
 }

@@ -29,17 +29,13 @@ struct IniSection {
 
 static IniSection sections[INI_SECTION_MAX];
 static int section_num;
+// While the file is read, a bad line or a full table is reported and ends
+// the reading, not the program: the settings only place windows.
+static int loading;
 
 void vxi_ini_clear(void) {
     std::memset(sections, 0, sizeof sections);
     section_num = 0;
-}
-
-const char *vxi_ini_path(void) {
-    static std::string path;
-    const char *dir = vxi_program_dir();
-    path = std::string(dir ? dir : ".") + "/" + "Vexdraw.ini";
-    return path.c_str();
 }
 
 static int name_fits(const char *name) { return strnlen(name, INI_NAME_MAX + 1) <= INI_NAME_MAX; }
@@ -65,7 +61,7 @@ int vx_ini_get_int(const char *section, const char *key, int default_value) {
 }
 
 // Stores a value: 0, -1 for a refused name, -2 when the table is full (an
-// error that ends the program).
+// error that ends the program, or only the reading of the file).
 static int ini_store(const char *section, const char *key, int value, bool number = true) {
     if (!section || !key) return -1;
     // The table has no room for longer names; refuse them rather than cut
@@ -81,7 +77,8 @@ static int ini_store(const char *section, const char *key, int value, bool numbe
     IniSection *s = find_section(section);
     if (!s) {
         if (section_num >= INI_SECTION_MAX) {
-            vx_error("INIファイルのセクション数が上限を超えました。");
+            vxi_report_error("INIファイルのセクション数が上限を超えました。");
+            if (!loading) vxi_destroy_window(); /* the error ends the program */
             return -2;
         }
         s = &sections[section_num++];
@@ -91,7 +88,8 @@ static int ini_store(const char *section, const char *key, int value, bool numbe
     IniEntry *e = find_entry(s, key);
     if (!e) {
         if (s->num >= INI_ENTRY_MAX) {
-            vx_error("INIファイル・セクション`%s'中のエントリ数が上限を超えました。", s->name);
+            vxi_report_error("INIファイル・セクション`%s'中のエントリ数が上限を超えました。", s->name);
+            if (!loading) vxi_destroy_window();
             return -2;
         }
         e = &s->entries[s->num++];
@@ -142,17 +140,13 @@ static bool plain_integer(const char *text) {
     return *end == '\0';
 }
 
-int vx_ini_load(void) {
-    const char *path = vxi_ini_path();
-    std::FILE *f = std::fopen(path, "r");
-    if (!f) {
-        vx_warning("INIファイルが存在しません。");
-        return -1;
-    }
+// Reads the file into the table. A malformed line, or more sections or
+// entries than the table holds, is logged as an error and ends the reading;
+// what was read before it stays and the rest keeps its defaults.
+static int ini_read(std::FILE *f, const char *path) {
     char line[INI_LINE_MAX];
     char current[INI_LINE_MAX] = ""; /* may hold an over-long name, refused on use */
     int line_number = 0;
-    int result = 0;
     while (std::fgets(line, sizeof line, f)) {
         ++line_number;
         if (line[0] == '\0' || line[0] == '\n' || line[0] == '#') continue;
@@ -163,9 +157,8 @@ int vx_ini_load(void) {
             const char *end = word;
             while (*end && !is_blank(*end) && *end != ']') ++end;
             if (*end != ']') {
-                vx_error("Illegal Line %d in %s", line_number, path);
-                result = -1;
-                break;
+                vxi_report_error("Illegal Line %d in %s", line_number, path);
+                return -1;
             }
             std::memcpy(current, word, end - word);
             current[end - word] = '\0';
@@ -173,16 +166,25 @@ int vx_ini_load(void) {
         }
         char *equals = std::strchr(line, '=');
         if (!equals) {
-            vx_error("Illegal Line %d in %s", line_number, path);
-            result = -1;
-            break;
+            vxi_report_error("Illegal Line %d in %s", line_number, path);
+            return -1;
         }
         *equals = '\0';
-        if (ini_store(current, line, read_value(equals + 1), plain_integer(equals + 1)) == -2) {
-            result = -1; /* the table is full: the error has ended the program */
-            break;
-        }
+        if (ini_store(current, line, read_value(equals + 1), plain_integer(equals + 1)) == -2) return -1;
     }
+    return 0;
+}
+
+int vx_ini_load(void) {
+    const char *path = vxi_ini_path();
+    std::FILE *f = *path ? std::fopen(path, "r") : nullptr;
+    if (!f) {
+        vx_warning("INIファイルが存在しません。");
+        return -1;
+    }
+    loading = 1;
+    int result = ini_read(f, path);
+    loading = 0;
     std::fclose(f);
     return result;
 }
@@ -190,6 +192,7 @@ int vx_ini_load(void) {
 // Writes to a temporary file beside the settings file and renames it over
 // the old one, so that a failed write never leaves a truncated file.
 int vx_ini_save(void) {
+    if (!vxi_ini_writable()) return -1; /* told once at start-up */
     std::string path = vxi_ini_path();
     std::string temp = path + ".tmp";
     std::FILE *f = std::fopen(temp.c_str(), "w");

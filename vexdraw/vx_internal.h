@@ -70,7 +70,10 @@ int vxi_text_width(const char *text, int size);
 long vxi_font_loads(void);
 
 /* ---- Diagnostic console and log (console.cpp) ---- */
-void vxi_set_trace(int on);        /* copy console text to stderr */
+void vxi_set_trace(int on);        /* copy console text and log lines to stderr */
+/* Logs "Error: " + the text and tells stderr, like vx_error, but leaves the
+ * window open: for faults the program can run on after. */
+int vxi_report_error(const char *format, ...) __attribute__((format(printf, 1, 2)));
 /* Paints the console ring into a 568 x 358 bitmap. */
 void vxi_console_paint(VxBitmap *bm);
 const char *vxi_console_line(int i); /* i = 0 oldest .. 24 current */
@@ -78,7 +81,6 @@ void vxi_console_reset(void);
 
 /* ---- Settings (ini.cpp) ---- */
 void vxi_ini_clear(void);
-const char *vxi_ini_path(void);
 int vxi_ini_has(const char *section, const char *key);
 /* 1 when the entry's text in the file was a plain integer (values stored
  * by the program always are); 0 for "2x", "" or a missing entry. */
@@ -110,6 +112,18 @@ void vxi_desktop_reset(void);
 std::string vxi_pictures_dir(void);
 /* Writes the shown page there and says where on the diagnostic console. */
 int vxi_screenshot_to_pictures(void);
+
+/* ---- Where the settings file and the log live (locations.cpp) ---- */
+/* Chooses the places at start-up: beside the program when beside_program
+ * (its directory is writable), else under the XDG directories named after
+ * the executable, creating them; one warning on stderr when one cannot be
+ * written. Then trims the log. */
+void vxi_locate_files(const char *exe_path, int beside_program);
+const char *vxi_ini_path(void);   /* "" when there is none */
+int vxi_ini_writable(void);       /* 0: settings are not saved this run */
+const char *vxi_log_path(void);   /* "" when no log is kept */
+/* Cuts a log grown past 64 KiB back to its newest 32 KiB, whole lines. */
+void vxi_trim_log(void);
 
 /* ---- XPM images (xpm.cpp) ---- */
 void vxi_free_images(void);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -207,6 +208,7 @@ int vxi_layer_startup(const char *exe_path, const char *raw_command_line) {
     vxi_ini_clear();
 
     vxi_set_program_dir_from_exe(exe_path);
+    vxi_locate_files(exe_path, access(program_dir.c_str(), W_OK) == 0);
     if (!host || host->create_window(100, 100, 600, 600) != 0) return -1;
     window_alive = 1;
     vx_open_window(600, 600);
@@ -214,8 +216,7 @@ int vxi_layer_startup(const char *exe_path, const char *raw_command_line) {
     vxi_colour_table_count();
     vxi_input_init();
 
-    vx_ini_load();
-    if (!window_alive) return -1; // a broken settings file ended the program
+    vx_ini_load(); // a broken file is reported; what it could not give keeps its default
     host->move_window(vx_ini_get_int("WINDOW", "LEFT", 100), vx_ini_get_int("WINDOW", "TOP", 100));
     if (host->set_view) {
         int zoom = view_setting("ZOOM", 1, VX_ZOOM_MAX);

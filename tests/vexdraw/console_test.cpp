@@ -54,6 +54,14 @@ TEST_F(Console, LongTextIsRefusedOrCutAndTraceShowsIt) {
     vx_printf("\n");
     EXPECT_EQ(vx_puts("館"), 0);  // Shift-JIS reaches the terminal as UTF-8
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "\n\xE9\xA4\xA8\n");
+
+    // Log lines are copied too, in UTF-8, while the log keeps Shift-JIS;
+    // an error reaches stderr once.
+    testing::internal::CaptureStderr();
+    vx_warning("館");
+    vx_error("x");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning: \xE9\xA4\xA8\nError: x\n");
+    EXPECT_EQ(log(), "Warning: 館\nError: x\n");
 }
 
 int repaints;

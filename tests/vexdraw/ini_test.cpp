@@ -71,15 +71,29 @@ TEST_F(Ini, ReadRules) {
               "# Vexdraw INI file\n\n[]\nA=1\nB=2\n\n[S]\nV=12\nE=0\n LEFT=3\nBIG=2147483647\n");
 }
 
-TEST_F(Ini, MalformedLinesEndLoading) {
+TEST_F(Ini, MalformedLinesEndLoadingButNotTheProgram) {
+    testing::internal::CaptureStderr();
+    vxtest::write_file(ini, "[WINDOW]\nLEFT=7\n[CONSOLE\nSHOW=1\n");
+    vxi_ini_clear();
+    EXPECT_EQ(vx_ini_load(), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Illegal Line 3 in " + ini + "\n");
+    EXPECT_EQ(vxi_quit_posted(), 0) << "a settings file only places windows: the program goes on";
+    EXPECT_EQ(vx_ini_get_int("WINDOW", "LEFT", 100), 7) << "what was read before the bad line stays";
+    EXPECT_EQ(vx_ini_get_int("CONSOLE", "SHOW", 0), 0) << "the rest keeps its default";
+    EXPECT_EQ(vx_ini_get_int("WINDOW", "SHOW", 5), 5);
+
     EXPECT_EQ(load("X=1\n[TWO WORDS]\nY=2\n"), -1);
     EXPECT_EQ(log(), "X=1\n\n[TWO WORDS]\n\nError: Illegal Line 2 in " + ini + "\n");
-    EXPECT_EQ(vxi_quit_posted(), 1);
 
     // Lines over 1023 bytes are read in pieces: the second is no comment.
-    reopen();
     EXPECT_EQ(load("#" + std::string(1500, 'c') + "\n"), -1);
     EXPECT_NE(log().find("Error: Illegal Line 2 in "), std::string::npos);
+
+    // A file with more sections than the table holds: reported, not fatal.
+    EXPECT_EQ(load("[A]\nK=1\n[B]\nK=1\n[C]\nK=1\n[D]\nK=1\n[E]\nK=1\n"), -1);
+    EXPECT_NE(log().find("Error: INIファイルのセクション数が上限を超えました。"), std::string::npos);
+    EXPECT_EQ(vxi_quit_posted(), 0);
+    EXPECT_EQ(vx_ini_get_int("D", "K", 0), 1);
 }
 
 TEST_F(Ini, CapacitiesAndLongNames) {
