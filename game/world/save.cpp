@@ -66,7 +66,8 @@ bool data_path(const char *name, bool create_dir, char (&path)[PATH_SIZE]) {
 
 } // namespace
 
-int make_directory(const char *path) { return mkdir(path, 0744) == 0 ? 0 : -1; }
+// The data directory holds the player's save: private to the player.
+int make_directory(const char *path) { return mkdir(path, 0700) == 0 ? 0 : -1; }
 
 int is_directory(const char *path) {
     struct stat st;

@@ -62,6 +62,8 @@ TEST_F(Save, FileHoldsHeaderAndBlock) {
     EXPECT_EQ(f[FLAGS_AT + 1], 1); // flag 8
     EXPECT_EQ(f.substr(10), status_block());
     EXPECT_FALSE(fs::exists(save_path() + ".tmp"));
+    EXPECT_EQ(fs::status(home + "/.keldary").permissions(), fs::perms::owner_all)
+        << "the save directory is the player's alone";
 }
 
 TEST_F(Save, RoundTripAndOneSlot) {
