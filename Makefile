@@ -1,36 +1,72 @@
 # Two commands: `make play` and `make test`. Each installs the Debian
 # packages it needs when they are missing, builds into build/ and then plays
-# or runs every test.
+# or runs every test. `make play` builds the game alone; `make test` turns on
+# the tests and benchmarks (CMake options KELDARY_TESTS, KELDARY_BENCH).
+# Also: `make install [PREFIX=/usr/local] [DESTDIR=]` and `make deb`.
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
+DESTDIR ?=
 
+# What playing needs (building included), and what the tests need on top.
 BUILD_PACKAGES = g++ cmake ninja-build pkg-config libsdl2-dev libfreetype-dev libpng-dev xfonts-shinonome \
 	libedit-dev zlib1g-dev libx11-dev libxext-dev libxrender-dev libdecor-0-plugin-1-cairo
-TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps libsixel-bin x11-utils openbox
+TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps libsixel-bin x11-utils openbox \
+	desktop-file-utils appstream man-db lintian dpkg-dev file mount
+# make deb: dpkg-shlibdeps (dpkg-dev) and file name the package's libraries.
+DEB_PACKAGES = $(BUILD_PACKAGES) dpkg-dev file
 
-.PHONY: play test golden build deps-build deps-test clean
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-play: deps-build build
+.PHONY: play game test golden build install deb deps-build deps-test deps-deb print-build-packages clean
+
+play: deps-build
+	@$(MAKE) --no-print-directory game
 	@./tools/play.sh $(BUILD_DIR)/keldary
 
-test: deps-test build
+# The game alone: tests and benchmarks stay as the build directory has them
+# (off unless make test turned them on) and are not built.
+game:
+	$(CONFIGURE)
+	cmake --build $(BUILD_DIR) --target keldary -j$(JOBS)
+
+test: deps-test
+	$(CONFIGURE) -DKELDARY_TESTS=ON -DKELDARY_BENCH=ON
+	cmake --build $(BUILD_DIR) -j$(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # Records the expected transcripts of the end-to-end key scripts again
 # (tests/e2e/*.transcript), after a change meant to alter what they print.
-golden: build
+golden: game
 	./tools/golden.sh $(BUILD_DIR)/keldary
 
+# Everything the build directory is set up for: the game, its icons, man
+# page and metainfo (and the tests when they are on).
 build:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(CONFIGURE)
 	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+install: deps-build
+	@$(MAKE) --no-print-directory build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+deb: deps-deb
+	@$(MAKE) --no-print-directory build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/keldary_*_*.deb
 
 deps-build:
 	@./tools/install-deps.sh $(BUILD_PACKAGES)
 
 deps-test:
 	@./tools/install-deps.sh $(TEST_PACKAGES)
+
+deps-deb:
+	@./tools/install-deps.sh $(DEB_PACKAGES)
+
+print-build-packages:
+	@echo $(BUILD_PACKAGES)
 
 clean:
 	rm -rf $(BUILD_DIR)

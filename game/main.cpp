@@ -16,7 +16,8 @@
 #include <string>
 #include <unistd.h>
 
-// The name and the help text the layer prints for -h and --help.
+// The name and the help text the layer prints for -h and --help, and the
+// version the build gives (the project's) for --version.
 extern "C" const VxProgramInfo vx_program_info = {
     "keldary",
     "Usage: %s [OPTION]...\n"
@@ -36,8 +37,9 @@ extern "C" const VxProgramInfo vx_program_info = {
     "  --keys FILE         type the keys of the key script FILE (\"-\": standard input);\n"
     "                      needs --headless. The program ends when the script ends.\n"
     "  --screenshot FILE   write the last shown screen to FILE (PNG) when the program ends\n"
-    "  --trace             copy the diagnostic console lines to standard error\n"
+    "  --trace             copy the diagnostic console and log lines to standard error\n"
     "  -h, --help          show this help and exit\n"
+    "      --version       show the version and exit\n"
     "\n"
     "Key scripts type each line key by key and then press Return. {Return}, {BackSpace},\n"
     "{Tab}, {Escape}, {Delete}, {Up}, {Down}, {Left}, {Right}, {PageUp}, {PageDown},\n"
@@ -49,6 +51,7 @@ extern "C" const VxProgramInfo vx_program_info = {
     "End, Up and Down for earlier commands, kept in $XDG_STATE_HOME/keldary/history);\n"
     "Ctrl-C cancels the line, Ctrl-D on an empty line asks whether to quit (a second\n"
     "Ctrl-D quits), F1 to F4 type {F1} to {F4}. The title shows the place and score.\n",
+    KELDARY_VERSION,
 };
 
 namespace {

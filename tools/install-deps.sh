@@ -13,7 +13,7 @@ if [ "$(id -u)" -eq 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq && apt-get install -y -qq --no-install-recommends $missing
 else
-    echo "Some packages are missing. Run this once, then try again:"
-    echo "  sudo apt-get install -y$missing"
+    echo "Some packages are missing. Run this once (as root, or with sudo), then try again:"
+    echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends$missing"
     exit 1
 fi

@@ -60,6 +60,10 @@ Options parse_options(int argc, char *argv[]) {
         } else if (a == "-h" || a == "--help") {
             std::printf(vx_program_info.usage, prog);
             std::exit(0);
+        } else if (a == "--version") {
+            std::printf("%s %s\n", vx_program_info.name,
+                        vx_program_info.version ? vx_program_info.version : "(no version)");
+            std::exit(0);
         } else if (a.size() > 1 && a[0] == '-') {
             bad_usage(prog, "unknown option '" + a + "'");
         } else {

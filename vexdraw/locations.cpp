@@ -3,7 +3,7 @@
 // The layer's rule: beside the program while the program's directory is
 // writable. An installed program (a directory the player cannot write) keeps
 // the settings under $XDG_CONFIG_HOME/<program>/ and the log under
-// $XDG_STATE_HOME/<program>/, with the usual defaults ~/.config and
+// $XDG_STATE_HOME/<program>/ (the name the program gives), with the usual defaults ~/.config and
 // ~/.local/state. A place that cannot be written leaves the run without
 // saved settings (or without a log), told once on standard error.
 #include "vx_internal.h"
@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,15 +48,9 @@ bool make_writable_dir(const std::string &dir) {
     return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(dir.c_str(), W_OK) == 0;
 }
 
-std::string base_name(const char *exe_path) {
-    const char *slash = exe_path ? std::strrchr(exe_path, '/') : nullptr;
-    std::string name = slash ? slash + 1 : (exe_path ? exe_path : "");
-    return name.empty() ? "vexdraw" : name;
-}
-
 }  // namespace
 
-void vxi_locate_files(const char *exe_path, int beside_program) {
+void vxi_locate_files(int beside_program) {
     std::string dir = vxi_program_dir();
     if (beside_program) {
         ini_path = dir + "/Vexdraw.ini";
@@ -66,7 +59,7 @@ void vxi_locate_files(const char *exe_path, int beside_program) {
         vxi_trim_log();
         return;
     }
-    std::string name = base_name(exe_path);
+    std::string name = vxi_program_name();
     std::string config = base_dir("XDG_CONFIG_HOME", ".config");
     std::string state = base_dir("XDG_STATE_HOME", ".local/state");
     if (!config.empty()) config += "/" + name;

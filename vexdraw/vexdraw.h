@@ -25,10 +25,12 @@ typedef struct {
 
 /* What a program tells the layer about itself. The program defines this
  * object; the layer's entry reads it before calling main. usage is printed
- * by -h/--help, with "%s" standing for the command as it was typed. */
+ * by -h/--help, with "%s" standing for the command as it was typed;
+ * --version prints the name and the version. */
 typedef struct {
     const char *name;
     const char *usage;
+    const char *version;
 } VxProgramInfo;
 extern const VxProgramInfo vx_program_info;
 

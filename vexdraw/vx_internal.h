@@ -116,9 +116,9 @@ int vxi_screenshot_to_pictures(void);
 /* ---- Where the settings file and the log live (locations.cpp) ---- */
 /* Chooses the places at start-up: beside the program when beside_program
  * (its directory is writable), else under the XDG directories named after
- * the executable, creating them; one warning on stderr when one cannot be
- * written. Then trims the log. */
-void vxi_locate_files(const char *exe_path, int beside_program);
+ * the program (vxi_program_name), creating them; one warning on stderr when
+ * one cannot be written. Then trims the log. */
+void vxi_locate_files(int beside_program);
 const char *vxi_ini_path(void);   /* "" when there is none */
 int vxi_ini_writable(void);       /* 0: settings are not saved this run */
 const char *vxi_log_path(void);   /* "" when no log is kept */

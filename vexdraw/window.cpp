@@ -208,7 +208,7 @@ int vxi_layer_startup(const char *exe_path, const char *raw_command_line) {
     vxi_ini_clear();
 
     vxi_set_program_dir_from_exe(exe_path);
-    vxi_locate_files(exe_path, access(program_dir.c_str(), W_OK) == 0);
+    vxi_locate_files(access(program_dir.c_str(), W_OK) == 0);
     if (!host || host->create_window(100, 100, 600, 600) != 0) return -1;
     window_alive = 1;
     vx_open_window(600, 600);

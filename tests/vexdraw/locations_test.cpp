@@ -32,6 +32,7 @@ protected:
         fs::create_directories(home);
         fs::create_directories(dir + "/prog");
         vxtest::open_headless(640, 480, dir + "/prog");
+        vxi_set_program_name("keldary");
         setenv("HOME", home.c_str(), 1);
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("XDG_STATE_HOME");
@@ -39,13 +40,14 @@ protected:
     void TearDown() override {
         for (int i = 0; i < 3; ++i)
             had[i] ? setenv(ENV_NAMES[i], saved[i].c_str(), 1) : unsetenv(ENV_NAMES[i]);
+        vxi_set_program_name(nullptr);
         vxtest::open_headless(640, 480, dir + "/prog");
     }
-    // Places the files of an installed program, one the player cannot write
-    // beside; returns what the layer said on stderr.
+    // Places the files of a program named "keldary" that the player cannot
+    // write beside (an installed one); returns what the layer said on stderr.
     std::string locate_installed() {
         testing::internal::CaptureStderr();
-        vxi_locate_files("/usr/games/keldary", 0);
+        vxi_locate_files(0);
         return testing::internal::GetCapturedStderr();
     }
     static unsigned mode(const std::string &path) {
@@ -114,7 +116,7 @@ TEST_F(Locations, LogIsCutToItsNewestLinesAtStartUp) {
     std::string text;
     for (int i = 0; text.size() < 100 * 1024; ++i) text += "Warning: 館 line " + std::to_string(i) + "\n";
     vxtest::write_file(log, text);
-    vxi_locate_files((dir + "/prog/keldary").c_str(), 1);
+    vxi_locate_files(1);
     std::string kept = vxtest::read_file(log);
     EXPECT_LE(kept.size(), 32u * 1024);
     EXPECT_GT(kept.size(), 31u * 1024);
@@ -124,7 +126,7 @@ TEST_F(Locations, LogIsCutToItsNewestLinesAtStartUp) {
 
     text = "a short log\n";
     vxtest::write_file(log, text);
-    vxi_locate_files((dir + "/prog/keldary").c_str(), 1);
+    vxi_locate_files(1);
     EXPECT_EQ(vxtest::read_file(log), text);
 }
 
