@@ -50,6 +50,13 @@ bool make_writable_dir(const std::string &dir) {
 
 }  // namespace
 
+std::string vxi_xdg_dir(const char *variable, const char *home_fallback) {
+    std::string base = base_dir(variable, home_fallback);
+    if (base.empty()) return "";
+    std::string dir = base + "/" + vxi_program_name();
+    return make_writable_dir(dir) ? dir : "";
+}
+
 void vxi_locate_files(int beside_program) {
     std::string dir = vxi_program_dir();
     if (beside_program) {

@@ -119,6 +119,10 @@ int vxi_screenshot_to_pictures(void);
  * the program (vxi_program_name), creating them; one warning on stderr when
  * one cannot be written. Then trims the log. */
 void vxi_locate_files(int beside_program);
+/* $XDG_CONFIG_HOME or $XDG_STATE_HOME (variable; HOME/home_fallback when it
+ * is unset or relative) + "/" + the program's name, created 0700 with its
+ * parents; "" when there is none or it cannot be written. */
+std::string vxi_xdg_dir(const char *variable, const char *home_fallback);
 const char *vxi_ini_path(void);   /* "" when there is none */
 int vxi_ini_writable(void);       /* 0: settings are not saved this run */
 const char *vxi_log_path(void);   /* "" when no log is kept */

@@ -15,7 +15,6 @@
 #include <cstring>
 #include <cwchar>
 #include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Refusals, in the voice of the program's own replies.
@@ -86,19 +85,8 @@ void put(const std::string &bytes) {
 }
 
 std::string history_path() {
-    std::string dir;
-    const char *state = std::getenv("XDG_STATE_HOME");
-    const char *home = std::getenv("HOME");
-    if (state && state[0] == '/')
-        dir = state;
-    else if (home && home[0] == '/')
-        dir = std::string(home) + "/.local/state";
-    else
-        return "";
-    dir += std::string("/") + vxi_program_name();
-    for (size_t at = 1; at <= dir.size(); ++at)
-        if (at == dir.size() || dir[at] == '/') mkdir(dir.substr(0, at).c_str(), 0700);
-    return dir + "/history";
+    std::string dir = vxi_xdg_dir("XDG_STATE_HOME", ".local/state");
+    return dir.empty() ? "" : dir + "/history";
 }
 
 // ---- Reading lines ----
