@@ -47,35 +47,21 @@ bool make_dirs(const std::string &path) {
     }
 }
 
-// Averages each output pixel over its share of the crop (area sampling),
-// then stretches the brightness: a thin white line on black would fade to
-// grey at small sizes, so the brighter part of the lit pixels (from the
-// 75th percentile up) becomes white and the rest is scaled along.
+// Shrinks the crop by averaging, as the layer makes the window's icon, then
+// stretches the brightness: thin white lines on black would fade to grey at
+// small sizes, so the brighter part of the lit pixels (from the 75th
+// percentile up) becomes white and the rest is scaled along.
 VxBitmap *scale_down(const VxBitmap *page, Crop crop, int size) {
-    std::vector<double> grey(static_cast<size_t>(size) * size, 0.0), lit;
-    double scale = static_cast<double>(crop.side) / size;
-    for (int oy = 0; oy < size; ++oy)
-        for (int ox = 0; ox < size; ++ox) {
-            int x0 = crop.x + static_cast<int>(ox * scale), x1 = crop.x + static_cast<int>((ox + 1) * scale);
-            int y0 = crop.y + static_cast<int>(oy * scale), y1 = crop.y + static_cast<int>((oy + 1) * scale);
-            x1 = std::max(x1, x0 + 1);
-            y1 = std::max(y1, y0 + 1);
-            double sum = 0.0;
-            for (int y = y0; y < y1; ++y)
-                for (int x = x0; x < x1; ++x) sum += (page->px[y * page->w + x] & 0xFF) / 255.0;
-            double v = sum / ((x1 - x0) * (y1 - y0));
-            grey[oy * size + ox] = v;
-            if (v > 0.0) lit.push_back(v);
-        }
-    double white = 1.0;
-    if (!lit.empty()) {
-        std::sort(lit.begin(), lit.end());
-        white = lit[lit.size() * 3 / 4];
-    }
     VxBitmap *icon = vxi_bitmap_new(size, size);
-    for (size_t i = 0; i < grey.size(); ++i) {
-        double v = std::min(1.0, grey[i] / white);
-        auto c = static_cast<uint32_t>(v * 255.0 + 0.5);
+    vxi_shrink_rect(page, crop.x, crop.y, crop.x + crop.side - 1, crop.y + crop.side - 1, icon, 1);
+    std::vector<uint32_t> lit;
+    for (int i = 0; i < size * size; ++i)
+        if (icon->px[i] & 0xFF) lit.push_back(icon->px[i] & 0xFF);
+    if (lit.empty()) return icon;
+    std::sort(lit.begin(), lit.end());
+    const uint32_t white = lit[lit.size() * 3 / 4];
+    for (int i = 0; i < size * size; ++i) {
+        uint32_t c = std::min<uint32_t>(255, (icon->px[i] & 0xFF) * 255 / white);
         icon->px[i] = c << 16 | c << 8 | c;
     }
     return icon;

@@ -81,6 +81,37 @@ const char *vxi_mode_text(void) { return mode_text; }
 
 // ---- Window icon ----
 
+void vxi_shrink_rect(const VxBitmap *page, int x1, int y1, int x2, int y2, VxBitmap *out, unsigned gain) {
+    // The rectangle, kept in its proportions and centred on black, is
+    // shrunk by averaging.
+    const int w = x2 - x1 + 1, h = y2 - y1 + 1;
+    const int side = w > h ? w : h;
+    const int sx0 = x1 - (side - w) / 2, sy0 = y1 - (side - h) / 2;
+    const int out_side = out->w;
+    for (int iy = 0; iy < out_side; ++iy) {
+        const int ya = sy0 + iy * side / out_side, yb = sy0 + (iy + 1) * side / out_side;
+        for (int ix = 0; ix < out_side; ++ix) {
+            const int xa = sx0 + ix * side / out_side, xb = sx0 + (ix + 1) * side / out_side;
+            unsigned sum[3] = {0, 0, 0}, count = 0;
+            for (int y = ya; y < (yb > ya ? yb : ya + 1); ++y)
+                for (int x = xa; x < (xb > xa ? xb : xa + 1); ++x) {
+                    ++count;
+                    if (x < x1 || x > x2 || y < y1 || y > y2) continue;
+                    const uint32_t p = page->px[(size_t)y * page->w + x];
+                    sum[0] += (p >> 16) & 0xFF;
+                    sum[1] += (p >> 8) & 0xFF;
+                    sum[2] += p & 0xFF;
+                }
+            uint32_t px = 0;
+            for (int c = 0; c < 3; ++c) {
+                unsigned v = count ? gain * sum[c] / count : 0;
+                px = px << 8 | (v > 255 ? 255 : v);
+            }
+            out->px[iy * out_side + ix] = px;
+        }
+    }
+}
+
 int vx_set_icon_from_screen(int x1, int y1, int x2, int y2) {
     const VxBitmap *page = vxi_shown_page();
     if (!page) return -1;
@@ -93,34 +124,8 @@ int vx_set_icon_from_screen(int x1, int y1, int x2, int y2) {
     if (x1 > x2 || y1 > y2) return -1;
     if (!icon) icon = vxi_bitmap_new(ICON_SIDE, ICON_SIDE);
     if (!icon) return -1;
-    // The rectangle, kept in its proportions and centred on black, is
-    // shrunk by averaging; thin lines would fade to grey, so the average
-    // is brightened threefold.
-    const int w = x2 - x1 + 1, h = y2 - y1 + 1;
-    const int side = w > h ? w : h;
-    const int sx0 = x1 - (side - w) / 2, sy0 = y1 - (side - h) / 2;
-    for (int iy = 0; iy < ICON_SIDE; ++iy) {
-        const int ya = sy0 + iy * side / ICON_SIDE, yb = sy0 + (iy + 1) * side / ICON_SIDE;
-        for (int ix = 0; ix < ICON_SIDE; ++ix) {
-            const int xa = sx0 + ix * side / ICON_SIDE, xb = sx0 + (ix + 1) * side / ICON_SIDE;
-            unsigned sum[3] = {0, 0, 0}, count = 0;
-            for (int y = ya; y < (yb > ya ? yb : ya + 1); ++y)
-                for (int x = xa; x < (xb > xa ? xb : xa + 1); ++x) {
-                    ++count;
-                    if (x < x1 || x > x2 || y < y1 || y > y2) continue;
-                    const uint32_t p = page->px[(size_t)y * page->w + x];
-                    sum[0] += (p >> 16) & 0xFF;
-                    sum[1] += (p >> 8) & 0xFF;
-                    sum[2] += p & 0xFF;
-                }
-            uint32_t out = 0;
-            for (int c = 0; c < 3; ++c) {
-                unsigned v = count ? 3 * sum[c] / count : 0;
-                out = out << 8 | (v > 255 ? 255 : v);
-            }
-            icon->px[iy * ICON_SIDE + ix] = out;
-        }
-    }
+    // Thin lines would fade to grey: the average is brightened threefold.
+    vxi_shrink_rect(page, x1, y1, x2, y2, icon, 3);
     const VxHost *host = vxi_host();
     if (host && host->set_icon) host->set_icon(icon);
     return 0;

@@ -106,6 +106,10 @@ void vxi_question_paint(VxBitmap *bm, int ox, int oy);
 #define VX_ZOOM_MAX 6 /* the largest integer zoom of a window */
 const char *vxi_mode_text(void);  /* Shift-JIS, at most 31 bytes */
 const VxBitmap *vxi_icon(void);     /* 64 x 64, or nullptr */
+/* Shrinks the rectangle (x1,y1)-(x2,y2) of page, inside it and clipped by
+ * the caller, into the square bitmap out by averaging, kept in proportion
+ * and centred on black; each average is multiplied by gain (at most 255). */
+void vxi_shrink_rect(const VxBitmap *page, int x1, int y1, int x2, int y2, VxBitmap *out, unsigned gain);
 void vxi_desktop_reset(void);
 /* The XDG pictures folder ($XDG_PICTURES_DIR, then user-dirs.dirs), else
  * the home folder, else the program directory. */
