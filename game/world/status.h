@@ -48,6 +48,13 @@ int make_directory(const char *path);
 int is_directory(const char *path);
 int save_game();  // 0, or -1 with the previous save left intact
 int load_game();  // 0, or -1 with the game unchanged
+// The save file of the data directory named name, read as load_game reads
+// the slot.
+int load_save_file(const char *name);
+// Before a save replaces the file at save_path: the file is kept as the
+// backup ("keldary.sav.bak" beside it), replaced whole by a rename.
+void keep_save_backup(const char *save_path);
+int load_backup_game(); // 0, or -1 with the game unchanged
 
 // ---- Score ----
 struct rating_item {
