@@ -21,18 +21,11 @@
 
 namespace {
 
+using gametest::enter;
+using gametest::joined;
 using gametest::keys;
 using gametest::play;
-
-std::string joined(const std::vector<std::string> &lines) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all;
-}
-
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    return joined(lines).find(text) != std::string::npos;
-}
+using gametest::said;
 
 // The console lines of one command, its echo left out.
 std::string reply(const std::string &line) {
@@ -47,7 +40,6 @@ protected:
         GameTest::SetUp();
         play({"start"}); // in hiragana mode, the mode the game starts in
     }
-    void enter(int area) { set_cur_area(area); }
 };
 
 // ---- English in a kana mode ----
@@ -163,17 +155,20 @@ TEST_F(Forgive, EveryKanaVerbTypedInRomajiKeepsItsKanaMeaning) {
 }
 
 TEST_F(Forgive, AnswersTypedInEnglishInAKanaMode) {
-    enter(ai_laundry);
-    play({"talk dog"});
-    ASSERT_TRUE(line_handler_active());
-    auto out = play({"orion"});
-    EXPECT_EQ(out.front(), "?orion");
-    EXPECT_TRUE(flag_test(77));
-
     add_item(ni_branch);
     add_item(ni_rubber_strip);
-    play({"combine branch", "the rubber strip"});
+    play({"combine branch"});
+    ASSERT_TRUE(line_handler_active());
+    auto out = play({"the rubber strip"});
+    EXPECT_EQ(out.front(), "?the rubber strip");
     EXPECT_TRUE(has_item(ni_slingshot));
+
+    // An answer that names a noun in kana stays kana: "orion" is おりおん.
+    enter(ai_laundry);
+    play({"talk dog"});
+    out = play({"orion"});
+    EXPECT_EQ(out.front(), "?おりおん");
+    EXPECT_TRUE(flag_test(77));
 
     // The incantation is no noun: its kana stay as they were typed.
     enter(ai_temple);
@@ -183,25 +178,26 @@ TEST_F(Forgive, AnswersTypedInEnglishInAKanaMode) {
 }
 
 TEST_F(Forgive, TypedLettersStayBesideTheKana) {
-    keys("lookk{nr}");
-    EXPECT_STREQ(input_line_text(), ">ぉおっk_");
-    EXPECT_STREQ(line_typed_text(), "lookk");
-    keys("{BackSpace}{nr}");
-    EXPECT_STREQ(line_typed_text(), "look");
-    keys("{BackSpace}{nr}");
-    EXPECT_STREQ(input_line_text(), ">ぉお_");
-    EXPECT_STREQ(line_typed_text(), "loo");
-    keys(" va{nr}");
-    EXPECT_STREQ(line_typed_text(), "loo va");
-    // Half of a kana group stands for none of its letters.
-    keys("{BackSpace}{nr}");
-    EXPECT_STREQ(input_line_text(), ">ぉお う゛_");
-    EXPECT_STREQ(line_typed_text(), "loo ");
-    keys("{BackSpace}{BackSpace}{BackSpace}{nr}");
-    EXPECT_STREQ(input_line_text(), ">ぉお_");
-    EXPECT_STREQ(line_typed_text(), "loo");
-    keys("{C-c}{nr}");
-    EXPECT_STREQ(line_typed_text(), "");
+    struct step {
+        const char *keys;
+        const char *line;  // as shown
+        const char *typed; // the letters kept beside it
+    };
+    const step steps[] = {
+        {"lookk", ">ぉおっk_", "lookk"},
+        {"{BackSpace}", ">ぉおっ_", "look"},
+        {"{BackSpace}", ">ぉお_", "loo"},
+        {" va", ">ぉお う゛ぁ_", "loo va"},
+        // Half of a kana group stands for none of its letters.
+        {"{BackSpace}", ">ぉお う゛_", "loo "},
+        {"{BackSpace}{BackSpace}{BackSpace}", ">ぉお_", "loo"},
+        {"{C-c}", ">_", ""},
+    };
+    for (const step &s : steps) {
+        keys(std::string(s.keys) + "{nr}");
+        EXPECT_STREQ(input_line_text(), s.line) << s.keys;
+        EXPECT_STREQ(line_typed_text(), s.typed) << s.keys;
+    }
     // Letters that outgrow their kana give the reading up, never the line.
     for (int i = 0; i < 40; ++i) keys("xxxa{nr}");
     EXPECT_EQ(line_typed_text(), nullptr);

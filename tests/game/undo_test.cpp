@@ -11,55 +11,28 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
 namespace {
 
+using gametest::enter;
 using gametest::keys;
 using gametest::play;
+using gametest::play_through;
+using gametest::said;
+using gametest::status_block;
 
-using Block = std::array<unsigned char, STATUS_BLOCK_SIZE>;
-
-Block block() {
-    Block b;
-    status_copy_block(b.data());
-    return b;
-}
-
-bool said(const std::vector<std::string> &lines, const std::string &text) {
-    std::string all;
-    for (const std::string &l : lines) all += l;
-    return all.find(text) != std::string::npos;
-}
-
-// Plays a line and presses Return through every page it shows.
-std::vector<std::string> play_through(const std::string &line) {
-    auto out = play({line});
-    for (int i = 0; i < 20 && console_waiting_return(); ++i) {
-        auto more = play({""});
-        out.insert(out.end(), more.begin(), more.end());
-    }
-    return out;
-}
-
-class Undo : public gametest::GameTest {
+class Undo : public gametest::StartedGame {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        set_input_mode(0);
-        play({"start"});
-    }
     // A new game from a fresh program: after an undo the player is alive.
     void restart() { SetUp(); }
-    void enter(int area) { set_cur_area(area); }
 
     // Runs the fatal command, checks the game is over, takes it back with
     // how (a typed line or keys) and checks the world is as before it.
     void expect_undone_death(int room, const std::string &fatal, const std::string &how) {
         enter(room);
-        Block before = block();
+        std::string before = status_block();
         play_through(fatal);
         ASSERT_EQ(get_cur_area(), ai_game_over) << fatal;
         gametest::new_lines();
@@ -67,7 +40,7 @@ protected:
         auto out = gametest::new_lines();
         EXPECT_TRUE(said(out, "「" + fatal + "」を取り消した。")) << fatal;
         EXPECT_EQ(get_cur_area(), room) << fatal;
-        EXPECT_TRUE(block() == before) << fatal;
+        EXPECT_TRUE(status_block() == before) << fatal;
         EXPECT_FALSE(console_waiting_return()) << fatal;
         EXPECT_FALSE(line_handler_active()) << fatal;
     }
@@ -106,12 +79,12 @@ TEST_F(Undo, EachDeathIsTakenBackToTheFatalRoom) {
 
 TEST_F(Undo, PagesOfTheFatalCommandAreDroppedWithIt) {
     enter(ai_bathroom);
-    Block before = block();
+    std::string before = status_block();
     play({"get duck"});
     ASSERT_TRUE(console_waiting_return());
     keys("{C-z}{nr}");
     EXPECT_FALSE(console_waiting_return());
-    EXPECT_TRUE(block() == before);
+    EXPECT_TRUE(status_block() == before);
     // The line works again, and nothing of the death follows a Return.
     auto out = play({"look"});
     EXPECT_TRUE(said(out, "浴槽"));
@@ -120,14 +93,14 @@ TEST_F(Undo, PagesOfTheFatalCommandAreDroppedWithIt) {
 }
 
 TEST_F(Undo, FiftyStepsInARowThenTheStartOfTheGame) {
-    Block start = block();
+    std::string start = status_block();
     for (int i = 0; i < 25; ++i) play({"f", "b"});
     for (int i = 0; i < 50; ++i) {
         auto out = play({"undo"});
         ASSERT_TRUE(said(out, i % 2 == 0 ? "「b」を取り消した。" : "「f」を取り消した。")) << i;
         ASSERT_EQ(get_cur_area(), i % 2 == 0 ? ai_entrance : ai_mailbox) << i;
     }
-    EXPECT_TRUE(block() == start);
+    EXPECT_TRUE(status_block() == start);
     EXPECT_TRUE(said(play({"undo"}), "新しいゲームより前には戻れない。"));
 }
 
@@ -155,9 +128,9 @@ TEST_F(Undo, NothingToTakeBackAtTheStartOrAcrossALoad) {
     std::string saved = vxtest::read_file(save);
     ASSERT_EQ(saved.size(), 556u);
     play({"f", "load"});
-    Block loaded = block();
+    std::string loaded = status_block();
     EXPECT_TRUE(said(play({"undo"}), "ロードより前には戻れない。"));
-    EXPECT_TRUE(block() == loaded);
+    EXPECT_TRUE(status_block() == loaded);
 
     // Undo writes no file: the slot is as the save left it.
     play({"b", "undo", "undo"});
@@ -174,35 +147,35 @@ TEST_F(Undo, CommandsThatChangeNothingAreNoSteps) {
 
 TEST_F(Undo, AQuestionIsTakenBackWithTheCommandThatAskedIt) {
     enter(ai_living);
-    Block before = block();
+    std::string before = status_block();
     play({"adjust clock"});
     ASSERT_TRUE(line_handler_active());
     keys("{C-z}{nr}");
     EXPECT_FALSE(line_handler_active());
     EXPECT_STREQ(input_line_text(), ">_");
-    EXPECT_TRUE(block() == before);
+    EXPECT_TRUE(status_block() == before);
 
     // Answered, the question belongs to the same step.
     add_item(ni_branch);
     add_item(ni_rubber_strip);
-    before = block();
+    before = status_block();
     play({"combine branch", "rubber strip"});
     ASSERT_TRUE(has_item(ni_slingshot));
     EXPECT_TRUE(said(play({"undo"}), "「combine branch」を取り消した。"));
-    EXPECT_TRUE(block() == before);
+    EXPECT_TRUE(status_block() == before);
 }
 
 TEST_F(Undo, RunningSequencesAndCountersComeBack) {
     enter(ai_library);
     flag_set(107);
-    Block before = block();
+    std::string before = status_block();
     play({"get golden key"});
     ASSERT_TRUE(fseq_is_running(0));
     play({"exit"});
     ASSERT_TRUE(flag_test(132));
     play({"undo", "undo"});
     EXPECT_FALSE(fseq_is_running(0));
-    EXPECT_TRUE(block() == before);
+    EXPECT_TRUE(status_block() == before);
 }
 
 }  // namespace
