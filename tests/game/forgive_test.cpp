@@ -192,6 +192,10 @@ TEST_F(Forgive, TypedLettersStayBesideTheKana) {
         {"{BackSpace}", ">ぉお う゛_", "loo "},
         {"{BackSpace}{BackSpace}{BackSpace}", ">ぉお_", "loo"},
         {"{C-c}", ">_", ""},
+        // A lone n that becomes ん at a blank stands for its letter.
+        {"on ", ">おん _", "on "},
+        {"{BackSpace}{BackSpace}", ">お_", "o"},
+        {"{C-c}", ">_", ""},
     };
     for (const step &s : steps) {
         keys(std::string(s.keys) + "{nr}");
