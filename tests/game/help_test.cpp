@@ -115,6 +115,20 @@ TEST_F(SystemCommands, TextPages) {
     EXPECT_EQ(out.back(), "door window wall floor ceiling stairs room corridor ");
 }
 
+// The pages of rows, undo and the English reading among them, show one
+// console line a row in every input language: no row wraps.
+TEST_F(SystemCommands, RowPagesFitTheConsoleInEveryLanguage) {
+    const std::pair<const char *, size_t> pages[] = {{"help", 6}, {"help tips", 7}, {"help key", 6}, {"help assist", 7}};
+    for (int mode = 0; mode < 3; ++mode) {
+        set_input_mode(mode);
+        for (auto [page, rows] : pages) {
+            Lines out = command_output(page);
+            EXPECT_EQ(out.size(), rows) << page << " in mode " << mode;
+            for (const std::string &l : out) EXPECT_LE(l.size(), size_t{CONSOLE_WIDTH}) << l;
+        }
+    }
+}
+
 TEST_F(SystemCommands, VerbPage) {
     std::vector<std::string> out = command_output("help verb");
     std::vector<std::string> en = {
