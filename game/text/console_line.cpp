@@ -48,8 +48,8 @@ ConsoleHooks hooks = {ignore_line, ignore_key, no_scene, keep_line, no_undo};
 
 enum : unsigned {
     KEY_CONTROL_C = 3, KEY_CONTROL_D = 4, KEY_BACKSPACE = 8, KEY_RETURN = 13, KEY_CONTROL_N = 14,
-    KEY_CONTROL_P = 16, KEY_CONTROL_U = 21, KEY_CONTROL_Z = 26, KEY_UP = 65362, KEY_DOWN = 65364, KEY_PRIOR = 65365,
-    KEY_NEXT = 65366, KEY_F1 = 65470, KEY_F2 = 65471, KEY_F3 = 65472, KEY_F4 = 65473,
+    KEY_CONTROL_P = 16, KEY_CONTROL_U = 21, KEY_CONTROL_Z = 26, KEY_UP = 65362, KEY_DOWN = 65364,
+    KEY_PRIOR = 65365, KEY_NEXT = 65366, KEY_F1 = 65470, KEY_F2 = 65471, KEY_F3 = 65472, KEY_F4 = 65473,
 };
 
 void place_cursor() {
@@ -79,7 +79,8 @@ void settle_lone_n() {
     if (!kana || n != 0 || roman_head + k + 2 > INPUT_LINE_SIZE) return;
     // The typed n now stands behind the last byte of its kana.
     unsigned char n_end = typed_end[roman_head];
-    std::memset(typed_end + roman_head, roman_head > 1 ? typed_end[roman_head - 1] : 0, static_cast<size_t>(k - 1));
+    unsigned char before = roman_head > 1 ? typed_end[roman_head - 1] : 0;
+    std::memset(typed_end + roman_head, before, static_cast<size_t>(k - 1));
     typed_end[roman_head + k - 1] = n_end;
     std::memcpy(input_line + roman_head, kana, static_cast<size_t>(k));
     std::memset(char_kind + roman_head, 2, static_cast<size_t>(k));

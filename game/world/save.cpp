@@ -99,8 +99,10 @@ int save_game() {
     bool ok = std::fwrite(data, 1, sizeof data, fp) == sizeof data;
     ok = ok && std::fflush(fp) == 0 && fsync(fileno(fp)) == 0;
     ok = std::fclose(fp) == 0 && ok;
-    if (ok) keep_save_backup(path);
-    if (ok && std::rename(tmp, path) == 0) return 0;
+    if (ok) stage_save_backup(path);
+    bool saved = ok && std::rename(tmp, path) == 0;
+    finish_save_backup(path, saved);
+    if (saved) return 0;
     vx_printf("save to %s failed\n", path);
     std::remove(tmp);
     return -1;

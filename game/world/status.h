@@ -51,9 +51,11 @@ int load_game();  // 0, or -1 with the game unchanged
 // The save file of the data directory named name, read as load_game reads
 // the slot.
 int load_save_file(const char *name);
-// Before a save replaces the file at save_path: the file is kept as the
-// backup ("keldary.sav.bak" beside it), replaced whole by a rename.
-void keep_save_backup(const char *save_path);
+// The save that a save replaces becomes the backup ("keldary.sav.bak"
+// beside it): staged as a copy before the new save is renamed into place,
+// renamed over the old backup once it is there, dropped when it is not.
+void stage_save_backup(const char *save_path);
+void finish_save_backup(const char *save_path, bool saved);
 int load_backup_game(); // 0, or -1 with the game unchanged
 
 // ---- Score ----

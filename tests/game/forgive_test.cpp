@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -322,6 +323,12 @@ TEST_F(Forgive, EachSaveKeepsTheOneItReplaces) {
     play({"save"});
     EXPECT_EQ(file(bak), first);
     EXPECT_EQ(file(save).size(), 556u);
+    // Nor is a copy left over from a save that never finished.
+    std::ofstream(bak + ".tmp", std::ios::binary) << "stale";
+    std::remove(save.c_str());
+    play({"save"});
+    EXPECT_EQ(file(bak), first);
+    EXPECT_FALSE(std::ifstream(bak + ".tmp").good());
 }
 
 }  // namespace
