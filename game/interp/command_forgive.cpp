@@ -184,16 +184,18 @@ bool trimmed_answer(const char *answer, char (&buf)[READING_WORD_SIZE], char **t
     return *text != nullptr;
 }
 
-// Whether a line would be run as a command, as it stands or as read here.
-bool understood_as_command(const char *line) {
+// How much of a line the vocabulary takes: 2 it runs as a command (as it
+// stands or as read here), 1 only its verb is known, 0 not even that.
+int command_sense(const char *line) {
     char buf[READING_WORD_SIZE];
     char *verb = nullptr;
     char *noun = nullptr;
-    if (!split_line(line, buf, &verb, &noun) || !verb[0]) return false;
+    if (!split_line(line, buf, &verb, &noun) || !verb[0]) return 0;
     int nid = find_nid(noun);
-    if (nid != ni_unknown && find_vid(verb, nid) != vi_unknown) return true;
+    if (nid != ni_unknown && find_vid(verb, nid) != vi_unknown) return 2;
     reading r;
-    return read_forgivingly(verb, noun, &r) != READ_NOTHING;
+    if (read_forgivingly(verb, noun, &r) != READ_NOTHING) return 2;
+    return find_vid(verb, ni_unknown) != vi_unknown ? 1 : 0;
 }
 
 // Whether an answer names a noun, as it stands or as read here.
@@ -226,7 +228,10 @@ const char *spoken_word_text(spoken_word w) {
 bool prefer_typed_line(const char *line, const char *typed) {
     if (!line || !typed) return false;
     if (line_handler_active()) return !names_a_noun(line) && names_a_noun(typed);
-    return !understood_as_command(line) && understood_as_command(typed);
+    // The letters run when only they are a command; when neither is, they
+    // are still shown when only their verb is known, so that the reply
+    // names the word that was not understood.
+    return command_sense(typed) > command_sense(line);
 }
 
 void forgive_answer(char *line) {

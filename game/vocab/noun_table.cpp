@@ -252,6 +252,8 @@ const word_alias noun_alias[] = {
     {"cards", ni_card},
     {"driver", ni_screwdriver},
     {"elder sign", ni_stone},
+    {"stump", ni_tree},
+    {"tree stump", ni_tree},
 };
 static_assert(std::size(noun_alias) == NOUN_ALIAS_COUNT);
 
@@ -372,6 +374,9 @@ const word_alias verb_alias[] = {
     {"shut", vi_close},
     {"smash", vi_break},
     {"z", vi_wait},
+    {"restart", vi_start},
+    {"restore", vi_load},
+    {"knock", vi_hit},
 };
 static_assert(std::size(verb_alias) == VERB_ALIAS_COUNT);
 

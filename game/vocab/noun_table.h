@@ -7,9 +7,9 @@
 #include "noun.h"
 
 constexpr int NOUN_TABLE_SIZE = 168;
-constexpr int NOUN_ALIAS_COUNT = 66;
+constexpr int NOUN_ALIAS_COUNT = 68;
 constexpr int NOUN_KANA_ALIAS_COUNT = 35;
-constexpr int VERB_ALIAS_COUNT = 21;
+constexpr int VERB_ALIAS_COUNT = 24;
 constexpr int VERB_KANA_ALIAS_COUNT = 41;
 constexpr int VERB_TRANS_ENGLISH_COUNT = 6;
 constexpr int VERB_TRANS_KANA_COUNT = 24;

@@ -76,6 +76,11 @@ TEST_F(Forgive, EnglishTypedInHiraganaModeDoesTheEnglishThing) {
     out = play({"mumble"});
     EXPECT_EQ(out.front(), ">むmble");
     EXPECT_TRUE(said(out, "むmbleという動詞は使えない。"));
+    // Neither is a command, but only the letters have a verb: their reply
+    // names the word that was not understood.
+    out = play({"examine the gizmo"});
+    EXPECT_EQ(out.front(), ">examine the gizmo");
+    EXPECT_TRUE(said(out, "the gizmoという名詞は使えない。"));
 }
 
 // Romaji of a hiragana word: a double consonant for っ, nn for ん.
