@@ -4,6 +4,7 @@
 #include "command.h"
 #include "console.h"
 #include "dic.h"
+#include "flags.h"
 #include "game_support.h"
 #include "input_mode.h"
 #include "main.h"
@@ -70,7 +71,7 @@ TEST_F(Forgive, EnglishTypedInHiraganaModeDoesTheEnglishThing) {
     out = play({"give hat to dog"});
     EXPECT_EQ(out.front(), ">give hat to dog");
     EXPECT_TRUE(said(out, "匂いを嗅ぐと"));
-    EXPECT_TRUE(flag_test(78));
+    EXPECT_TRUE(flag_test(F_DOG_GONE));
 
     // A line that means nothing either way keeps its kana and its reply.
     out = play({"mumble"});
@@ -174,7 +175,7 @@ TEST_F(Forgive, AnswersTypedInEnglishInAKanaMode) {
     play({"talk dog"});
     out = play({"orion"});
     EXPECT_EQ(out.front(), "?おりおん");
-    EXPECT_TRUE(flag_test(77));
+    EXPECT_TRUE(flag_test(F_DOG_UP));
 
     // The incantation is no noun: its kana stay as they were typed.
     enter(ai_temple);

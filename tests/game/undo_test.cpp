@@ -3,6 +3,7 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
+#include "flags.h"
 #include "game_support.h"
 #include "input_mode.h"
 #include "noun.h"
@@ -56,23 +57,23 @@ TEST_F(Undo, EachDeathIsTakenBackToTheFatalRoom) {
     enter(ai_guestroom_2f);
     play({"move chair", "wait"});
     expect_undone_death(ai_guestroom_2f, "wait", "undo\n");
-    EXPECT_TRUE(flag_test(64)); // the armour still stands there, sword raised
+    EXPECT_TRUE(flag_test(F_GUEST_ARMOUR_IN_FRONT)); // the armour still stands there, sword raised
 
     // The shadow's countdown after the necklace is taken.
     restart();
     enter(ai_ladys_room);
-    flag_set(94);
-    flag_set(95);
+    flag_set(F_DRESSER_DRAWER_UNLOCKED);
+    flag_set(F_DRESSER_DRAWER_OPEN);
     play({"get necklace", "wait", "wait"});
     expect_undone_death(ai_ladys_room, "wait", "{C-z}{nr}");
-    EXPECT_TRUE(flag_test(101) && flag_test(FLAG_DANGER));
+    EXPECT_TRUE(flag_test(F_SHADOW_HERE) && flag_test(F_DANGER));
     // One more counted command and it is over again.
     play_through("wait");
     EXPECT_EQ(get_cur_area(), ai_game_over);
 
     // The shadow waiting in the upper corridor; typed in hiragana mode.
     restart();
-    flag_set(101);
+    flag_set(F_SHADOW_HERE);
     set_input_mode(1);
     expect_undone_death(ai_corridor_2f_cr, "right", "undo\n");
 }
@@ -167,12 +168,12 @@ TEST_F(Undo, AQuestionIsTakenBackWithTheCommandThatAskedIt) {
 
 TEST_F(Undo, RunningSequencesAndCountersComeBack) {
     enter(ai_library);
-    flag_set(107);
+    flag_set(F_STUDY_LIBRARY_DOOR_CLOSED);
     std::string before = status_block();
     play({"get golden key"});
     ASSERT_TRUE(fseq_is_running(0));
     play({"exit"});
-    ASSERT_TRUE(flag_test(132));
+    ASSERT_TRUE(flag_test(F_KEY_FLOWN_DOWN));
     play({"undo", "undo"});
     EXPECT_FALSE(fseq_is_running(0));
     EXPECT_TRUE(status_block() == before);
