@@ -19,8 +19,8 @@ constexpr int PHRASE_WORDS = 64; // a line of 127 bytes has at most 64 words
 
 constexpr const char *articles[] = {"the", "a", "an"};
 constexpr const char *prepositions[] = {
-    "at",   "in",      "into",    "inside", "on",     "onto", "to",   "with", "under", "behind", "through",
-    "from", "for",     "about",   "around", "toward", "towards", "upon", "over", "off", "out", "near",
+    "at", "in", "into", "inside", "on", "onto", "to", "with", "under", "behind", "through",
+    "from", "for", "about", "around", "toward", "towards", "upon", "over", "off", "out", "near",
 };
 
 // A verb written with a particle, and the verb of the vocabulary it means.
