@@ -135,7 +135,7 @@ void draw_scene_frame() {
 void game_wire_modules() {
     area_set_table(places_table());
     scene_set_painter(draw_scene_frame);
-    console_set_hooks({execute_command, function_key, scene_refresh});
+    console_set_hooks({execute_command, function_key, scene_refresh, prefer_typed_line, undo_key});
 }
 
 void redraw_screen() {

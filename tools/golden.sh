@@ -10,7 +10,7 @@ exe=$(cd "$(dirname "${1:-$root/build/keldary}")" && pwd)/$(basename "${1:-$root
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-for name in ground_floor full_game; do
+for name in ground_floor full_game full_game_en; do
     rm -rf "$dir/run"
     mkdir "$dir/run"
     cp "$exe" "$dir/run/keldary"

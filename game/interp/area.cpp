@@ -89,6 +89,7 @@ void go_to_title() {
 void start_new_game() {
     doc_intro();
     status_reset();
+    undo_reset(UNDO_LIMIT_NEW_GAME);
     add_item(ni_newspaper);
     area_request_move(ai_mailbox);
 }

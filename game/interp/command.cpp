@@ -16,9 +16,16 @@
 #include "sjis.h"
 #include "vexdraw.h"
 
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 line_handler cur_line_handler = nullptr;
+
+// The last command run, for the repeat word ("" before the first).
+constexpr int LAST_LINE_SIZE = 256;
+char last_line[LAST_LINE_SIZE];
 
 // A typed word shown back to the player is cut to this many bytes; any
 // line the command line can build fits unchanged.
@@ -120,7 +127,19 @@ void load_command() {
         return;
     }
     message("ゲームをロードしました。");
+    undo_reset(UNDO_LIMIT_LOAD);
     // Enter the loaded area afresh at the end of the command.
+    area_request_move(get_cur_area());
+}
+
+// "load backup": the save that the last save replaced.
+void load_backup_command() {
+    if (load_backup_game() != 0) {
+        message("バックアップのロードに失敗しました。");
+        return;
+    }
+    message("バックアップからゲームをロードしました。");
+    undo_reset(UNDO_LIMIT_LOAD);
     area_request_move(get_cur_area());
 }
 
@@ -167,12 +186,79 @@ void reply_no_noun(int vid) {
     }
 }
 
+// The command as the player typed it, blanks compacted, safe to show.
+void command_label(const char *line, char (&out)[SHOWN_WORD_MAX + 1]) {
+    char copy[SHOWN_WORD_MAX + 1];
+    std::snprintf(copy, sizeof copy, "%s", line);
+    char *text = nullptr;
+    trim_spaces(copy, &text);
+    shown_word(text, out);
+}
+
+void run_command(char *line);
+
+// The repeat word: the last command again, as if typed anew.
+void repeat_command() {
+    if (!last_line[0]) {
+        message("繰り返すコマンドがない。");
+        return;
+    }
+    char line[LAST_LINE_SIZE];
+    std::memcpy(line, last_line, sizeof line);
+    run_command(line);
+}
+
+void run_command(char *line) {
+    char label[SHOWN_WORD_MAX + 1];
+    command_label(line, label);
+    char typed[LAST_LINE_SIZE];
+    std::snprintf(typed, sizeof typed, "%s", line);
+
+    char *verb = nullptr;
+    char *noun = nullptr;
+    parse_line(line, &verb, &noun);
+    // The noun first: the verb's meaning may depend on it.
+    int nid = word2nid(noun);
+    int vid = word2vid(verb, nid);
+    reading r;
+    r.kind = READ_NOTHING;
+    if (vid == vi_unknown || nid == ni_unknown) read_forgivingly(verb, noun, &r);
+    switch (r.kind) {
+    case READ_UNDO: undo_command(); return;
+    case READ_AGAIN: repeat_command(); return;
+    case READ_COMMAND:
+        verb = r.verb;
+        noun = r.noun[0] ? r.noun : nullptr;
+        nid = word2nid(noun);
+        vid = word2vid(verb, nid);
+        break;
+    default: break;
+    }
+
+    std::memcpy(last_line, typed, sizeof last_line);
+    undo_begin_step(label);
+    if (r.kind == READ_LOAD_BACKUP) {
+        load_backup_command();
+        vid = vi_load;
+    } else {
+        common_command(vid, nid, verb, noun);
+    }
+
+    bool counted = !(vid == vi_look || vid == vi_inventory || vid == vi_load || vid == vi_save ||
+                     vid == vi_unknown || nid == ni_unknown);
+    area_call_turn_hook(get_cur_area(), counted ? 1 : 0);
+    area_perform_move();
+    undo_end_step();
+}
+
 } // namespace
 
 void init_command() {
     init_nouns();
     init_verbs();
     end_line_handler();
+    undo_reset(UNDO_LIMIT_START);
+    last_line[0] = '\0';
 }
 
 void set_line_handler(line_handler handler, const char *prompt) {
@@ -193,20 +279,10 @@ void execute_command(char *line) {
 
     if (cur_line_handler) {
         // The answer to a question, even an empty one: no turn, no move.
+        forgive_answer(line);
         if (cur_line_handler(line) == 0) end_line_handler();
     } else if (line[0] != '\0') {
-        char *verb = nullptr;
-        char *noun = nullptr;
-        parse_line(line, &verb, &noun);
-        // The noun first: the verb's meaning may depend on it.
-        int nid = word2nid(noun);
-        int vid = word2vid(verb, nid);
-        common_command(vid, nid, verb, noun);
-
-        bool counted = !(vid == vi_look || vid == vi_inventory || vid == vi_load ||
-                         vid == vi_save || vid == vi_unknown || nid == ni_unknown);
-        area_call_turn_hook(get_cur_area(), counted ? 1 : 0);
-        area_perform_move();
+        run_command(line);
     }
     scene_refresh();
 }

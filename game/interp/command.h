@@ -17,6 +17,43 @@ char *cut_verb(char *line, char **verb);
 void trim_spaces(char *text, char **noun);
 void common_command(int vid, int nid, const char *verb, const char *noun);
 
+// ---- Forgiving reading ----
+constexpr int READING_WORD_SIZE = 128; // holds any line the command line builds
+
+enum reading_kind { READ_NOTHING, READ_COMMAND, READ_UNDO, READ_AGAIN, READ_LOAD_BACKUP };
+struct reading {
+    reading_kind kind;
+    char verb[READING_WORD_SIZE];
+    char noun[READING_WORD_SIZE]; // "" for none
+};
+// What a command the vocabulary does not take as typed (verb and noun part
+// as parse_line left them) may still mean: an English phrase with its filler
+// words dropped, the undo or repeat word, or "load backup".
+reading_kind read_forgivingly(const char *verb, const char *noun, reading *out);
+// For the command line: whether the letters typed for a kana line are to be
+// run instead of it, because only they mean something (a command, or while
+// a question is pending an answer that names a noun).
+bool prefer_typed_line(const char *line, const char *typed);
+// An answer that names a noun only once English filler words are dropped
+// becomes that noun.
+void forgive_answer(char *line);
+// The words of the forgiving reading, in the current input language.
+enum spoken_word { WORD_UNDO, WORD_AGAIN, WORD_LOAD_BACKUP };
+const char *spoken_word_text(spoken_word w);
+
+// ---- Undo ----
+// Where the steps that can be taken back begin.
+enum undo_limit { UNDO_LIMIT_START, UNDO_LIMIT_LOAD, UNDO_LIMIT_NEW_GAME };
+void undo_reset(undo_limit why);
+// Before each command: the world as it is and the command as typed.
+void undo_begin_step(const char *label);
+// After it: a command that is over and changed nothing is no step.
+void undo_end_step();
+// Takes the newest step back, or says why there is none.
+void undo_command();
+// Control-z: undo_command and a redraw of the scene.
+void undo_key();
+
 // ---- Common verb handlers ----
 int item_command(int vid, int nid, int noun_here);
 void look_item(int nid);

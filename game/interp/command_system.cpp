@@ -43,6 +43,7 @@ constexpr key_row key_rows[] = {
     {"[PageUp][PageDown]", "メッセージのロールバック"},
     {"↑↓", "ヒストリ(過去に入力した動詞・名詞を呼び出す)"},
     {"F1", "入力方式切替"},
+    {"Ctrl+Z", "直前のコマンドを取り消す"},
 };
 
 constexpr key_row assist_rows[] = {
@@ -50,6 +51,19 @@ constexpr key_row assist_rows[] = {
     {"F3", "ミニマップの表示位置移動"},
     {"F4", "ミニマップの非透過/半透過"},
     {"おもいだす", "過去に読んだ本などの内容を再表示"},
+};
+
+// The words that take a command back, repeat it and load the backup,
+// shown in the current input language like the vocabulary.
+struct spoken_row {
+    spoken_word word;
+    const char *text;
+};
+
+constexpr spoken_row spoken_rows[] = {
+    {WORD_UNDO, "直前のコマンドを取り消す(Ctrl+Zも可)"},
+    {WORD_AGAIN, "直前のコマンドを繰り返す"},
+    {WORD_LOAD_BACKUP, "ひとつ前のセーブを読み込む"},
 };
 
 // A word of the vocabulary, or "" should a table lack the record.
@@ -63,12 +77,14 @@ const char *verb_word(int vid) {
     return w ? w : "";
 }
 
+void print_key_row(const char *label, const char *text) {
+    char line[256];
+    std::snprintf(line, sizeof line, "%-*s: %s", KEY_LABEL_WIDTH, label, text);
+    message("%s", line);
+}
+
 void print_key_rows(const key_row *rows, int count) {
-    for (int i = 0; i < count; ++i) {
-        char line[256];
-        std::snprintf(line, sizeof line, "%-*s: %s", KEY_LABEL_WIDTH, rows[i].label, rows[i].text);
-        message("%s", line);
-    }
+    for (int i = 0; i < count; ++i) print_key_row(rows[i].label, rows[i].text);
 }
 
 // Appends text to a line buffer, never past its end.
@@ -108,11 +124,16 @@ void help_tips() {
     message("・「%v」は時間が経過しません。「%v」は詳しく調べます。", vi_look, vi_examine);
     message("・提示される動詞・名詞のみでクリア可能ですが、類義語も受け付けます。");
     message("・文字が書かれたものは「%v 名詞」で読めます。", vi_read);
+    message("・かなで通じない行は、打った英字のまま英語として読みます。");
+    message("・英語の the や a、on や to で始まる後ろの句は読み飛ばします。");
 }
 
 void help_keys() { print_key_rows(key_rows, static_cast<int>(std::size(key_rows))); }
 
-void help_assist() { print_key_rows(assist_rows, static_cast<int>(std::size(assist_rows))); }
+void help_assist() {
+    print_key_rows(assist_rows, static_cast<int>(std::size(assist_rows)));
+    for (const spoken_row &r : spoken_rows) print_key_row(spoken_word_text(r.word), r.text);
+}
 
 void help_nouns() {
     message("以下の一般的な名詞が使用できます。その他の名詞は、メッセージ中で'[', ']'内に示されます。");

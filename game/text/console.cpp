@@ -163,6 +163,15 @@ void set_wait_return_callback(void (*callback)()) {
 
 bool console_waiting_return() { return wait_return_callback != nullptr; }
 
+void console_cancel_wait() {
+    if (!wait_return_callback) return;
+    vx_printf("wait return cancelled\n");
+    vx_set_key_press_callback(console_key_handler);
+    wait_return_callback = nullptr;
+    line_set_text(">");
+    line_reset();
+}
+
 void wait_return_key_handler(unsigned key) {
     vx_printf("wait return keyh\n");
     GAME_ASSERT(wait_return_callback != NULL);
@@ -176,6 +185,9 @@ void wait_return_key_handler(unsigned key) {
         line_set_text(">");
         line_reset();
         callback();
+    } else if (key == 26) {
+        // Control-z takes back the command whose pages are showing.
+        console_run_undo();
     }
     console_redraw();
     console_redraw_scene();

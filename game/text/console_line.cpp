@@ -29,21 +29,45 @@ int space_count = 0;
 int noun_start = 0;
 int input_mode = INPUT_HIRAGANA;
 
+// The letters typed for the line, kept beside it so that a kana line can
+// still be read as typed. typed_end[i] is how many of them stand for the
+// line up to and including byte i; a kana group stands for the letters it
+// was converted from. Romaji can be longer than its kana ("xxxa" is one kana),
+// so letters that would not fit mark the reading lost until the next reset.
+char typed[INPUT_LINE_SIZE];
+int typed_len = 0;
+bool typed_lost = false;
+unsigned char typed_end[INPUT_LINE_SIZE];
+
 void ignore_line(char *) {}
 void ignore_key(unsigned) {}
 void no_scene() {}
-ConsoleHooks hooks = {ignore_line, ignore_key, no_scene};
+bool keep_line(const char *, const char *) { return false; }
+void no_undo() {}
+ConsoleHooks hooks = {ignore_line, ignore_key, no_scene, keep_line, no_undo};
 
 enum : unsigned {
     KEY_CONTROL_C = 3, KEY_CONTROL_D = 4, KEY_BACKSPACE = 8, KEY_RETURN = 13, KEY_CONTROL_N = 14,
-    KEY_CONTROL_P = 16, KEY_CONTROL_U = 21, KEY_UP = 65362, KEY_DOWN = 65364, KEY_PRIOR = 65365,
-    KEY_NEXT = 65366, KEY_F1 = 65470, KEY_F2 = 65471, KEY_F3 = 65472, KEY_F4 = 65473,
+    KEY_CONTROL_P = 16, KEY_CONTROL_U = 21, KEY_CONTROL_Z = 26, KEY_UP = 65362, KEY_DOWN = 65364,
+    KEY_PRIOR = 65365, KEY_NEXT = 65366, KEY_F1 = 65470, KEY_F2 = 65471, KEY_F3 = 65472, KEY_F4 = 65473,
 };
 
 void place_cursor() {
     input_line[input_len] = '_';
     input_line[input_len + 1] = '\0';
 }
+
+// A byte stored at line position pos was typed (or recalled) as c.
+void typed_put(int pos, char c) {
+    if (typed_len + 1 >= INPUT_LINE_SIZE - 1)
+        typed_lost = true;
+    else
+        typed[typed_len++] = c;
+    typed_end[pos] = static_cast<unsigned char>(typed_len);
+}
+
+// The line now ends before position len.
+void typed_cut(int len) { typed_len = len > 1 ? typed_end[len - 1] : 0; }
 
 // A lone n still pending when its word ends (a space or Return) can only
 // be ん: no word of the vocabulary mixes kana with a Latin n.
@@ -53,6 +77,11 @@ void settle_lone_n() {
     int k = 0;
     const char *kana = roman_to_kana("nn", &n, &k);
     if (!kana || n != 0 || roman_head + k + 2 > INPUT_LINE_SIZE) return;
+    // The typed n now stands behind the last byte of its kana.
+    unsigned char n_end = typed_end[roman_head];
+    unsigned char before = roman_head > 1 ? typed_end[roman_head - 1] : 0;
+    std::memset(typed_end + roman_head, before, static_cast<size_t>(k - 1));
+    typed_end[roman_head + k - 1] = n_end;
     std::memcpy(input_line + roman_head, kana, static_cast<size_t>(k));
     std::memset(char_kind + roman_head, 2, static_cast<size_t>(k));
     input_len = roman_head = roman_head + k;
@@ -78,6 +107,7 @@ void type_key(unsigned key) {
     if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' || c == '-') {
         input_line[input_len] = static_cast<char>(c);
         char_kind[input_len] = 1;
+        typed_put(input_len, static_cast<char>(c));
         ++input_len;
         place_cursor();
     }
@@ -87,6 +117,14 @@ void type_key(unsigned key) {
     const char *kana = roman_to_kana(input_line + roman_head, &n, &k);
     if (!kana) return;
     int r = n;
+    // The letters of a kana group belong to its last byte: a group cut
+    // short by BackSpace ("う゛" left of "う゛ぁ") stands for none of them.
+    int consumed = input_len - roman_head - r;
+    unsigned char kana_end = typed_end[roman_head + consumed - 1];
+    unsigned char group_start = roman_head > 1 ? typed_end[roman_head - 1] : 0;
+    std::memmove(typed_end + roman_head + k, typed_end + input_len - r, static_cast<size_t>(r));
+    std::memset(typed_end + roman_head, group_start, static_cast<size_t>(k - 1));
+    typed_end[roman_head + k - 1] = kana_end;
     std::memmove(input_line + roman_head + k, input_line + input_len - r, static_cast<size_t>(r));
     std::memset(char_kind + roman_head + k, 1, static_cast<size_t>(r));
     std::memcpy(input_line + roman_head, kana, static_cast<size_t>(k));
@@ -107,6 +145,7 @@ bool type_kana(unsigned key) {
     settle_lone_n();
     std::memcpy(input_line + input_len, text, static_cast<size_t>(n));
     std::memset(char_kind + input_len, 2, static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) typed_put(input_len + i, text[i]); // no letters: the kana itself
     input_len += n;
     roman_head = input_len;
     place_cursor();
@@ -124,6 +163,7 @@ void backspace() {
     }
     if (roman_head < 1) roman_head = 1;
     if (roman_head > input_len) roman_head = input_len;
+    typed_cut(input_len);
     if (input_line[input_len] == ' ') {
         --space_count;
         vx_printf("space count:%d\n", space_count);
@@ -143,6 +183,15 @@ void submit() {
     }
     settle_lone_n();
     strip_cursor();
+    // A kana line the program does not take may be meant as the letters
+    // typed for it: then those are echoed and run.
+    if (input_mode != 0 && !typed_lost) {
+        typed[typed_len] = '\0';
+        if (std::strcmp(typed, input_line + 1) != 0 && hooks.prefer_typed(input_line + 1, typed)) {
+            std::memcpy(input_line + 1, typed, static_cast<size_t>(typed_len) + 1); // it fits: typed_put
+            input_len = roman_head = static_cast<int>(std::strlen(input_line));
+        }
+    }
     console_print(input_line);
     // The command may change the input line (a question's prompt), so it
     // works on a copy of what was typed.
@@ -202,6 +251,11 @@ void console_key_handler(unsigned key) {
     case KEY_DOWN: recall(false); break;
     case KEY_CONTROL_P:
     case KEY_UP: recall(true); break;
+    case KEY_CONTROL_Z:
+        // The line is given up: taking back a question changes the prompt.
+        hooks.undo();
+        line_reset();
+        break;
     case KEY_F1:
         set_input_mode((get_input_mode() + 1) % 3);
         vx_printf("change input mode to %d\n", get_input_mode());
@@ -227,11 +281,15 @@ void console_set_hooks(const ConsoleHooks &h) {
     hooks.execute = h.execute ? h.execute : ignore_line;
     hooks.function_key = h.function_key ? h.function_key : ignore_key;
     hooks.redraw_scene = h.redraw_scene ? h.redraw_scene : no_scene;
+    hooks.prefer_typed = h.prefer_typed ? h.prefer_typed : keep_line;
+    hooks.undo = h.undo ? h.undo : no_undo;
 }
 
 void console_redraw_scene() { hooks.redraw_scene(); }
 
 void console_function_key(unsigned key) { hooks.function_key(key); }
+
+void console_run_undo() { hooks.undo(); }
 
 int get_input_mode() { return input_mode; }
 
@@ -254,6 +312,8 @@ void line_reset() {
     roman_head = 1;
     space_count = 0;
     noun_start = 0;
+    typed_len = 0;
+    typed_lost = false;
     set_hist_kind(0);
     place_cursor();
 }
@@ -261,6 +321,7 @@ void line_reset() {
 void line_truncate_to_noun() {
     if (noun_start <= 0 || noun_start > input_len) return;
     input_len = roman_head = noun_start;
+    typed_cut(input_len);
     place_cursor();
 }
 
@@ -277,6 +338,7 @@ void line_append(const char *text) {
         if (len + w + 2 > INPUT_LINE_SIZE) break; // room for the cursor and zero
         std::memcpy(input_line + len, p, static_cast<size_t>(w));
         std::memset(char_kind + len, w, static_cast<size_t>(w));
+        for (int i = 0; i < w; ++i) typed_put(len + i, p[i]);
         len += w;
         p += w;
     }
@@ -289,6 +351,12 @@ void line_set_text(const char *text) {
 }
 
 const char *input_line_text() { return input_line; }
+
+const char *line_typed_text() {
+    if (typed_lost) return nullptr;
+    typed[typed_len] = '\0';
+    return typed;
+}
 
 void remove_spaces(char *text) {
     char *out = text;

@@ -160,3 +160,10 @@ void resume_message() {
     message(text);
     resuming = false;
 }
+
+void discard_pending_message() {
+    pending_len = 0;
+    pending_text[0] = '\0';
+    resuming = false;
+    waiting = false;
+}

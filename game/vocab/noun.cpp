@@ -116,6 +116,12 @@ int word2nid(const char *word) {
     return ix < 0 ? ni_unknown : dic_id(ix, &noun_dic);
 }
 
+int find_nid(const char *word) {
+    if (!word) return ni_invalid;
+    int ix = dic_lookup(word, &noun_dic);
+    return ix < 0 ? ni_unknown : dic_id(ix, &noun_dic);
+}
+
 const char *nid2noun(int nid) {
     if (nid < 0 || nid >= NID_COUNT || nid2noun_ix[nid] == 0) return nullptr;
     return noun_table[nid2noun_ix[nid]].word[word_column()];
@@ -165,8 +171,12 @@ void init_verbs() {
 }
 
 int word2vid(const char *word, int nid) {
+    register_hist(dic_lookup(word, &verb_dic), &verb_hist);
+    return find_vid(word, nid);
+}
+
+int find_vid(const char *word, int nid) {
     int ix = dic_lookup(word, &verb_dic);
-    register_hist(ix, &verb_hist);
     if (ix < 0) return vi_unknown;
     // A noun that is not in the vocabulary (-1) consults no override.
     if (nid >= 0 && nid < NID_COUNT && trans[ix][nid] != 0) return trans[ix][nid];

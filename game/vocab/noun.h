@@ -190,6 +190,9 @@ void init_nouns();
 // The noun look-up: 0 for a null word, -1 when not in the vocabulary.
 // Registers the word in the noun history either way (not for null).
 int word2nid(const char *word);
+// The same look-up without touching the history: for reading a line
+// before deciding to run it.
+int find_nid(const char *word);
 // The noun's word in the current input mode; nullptr without a record.
 const char *nid2noun(int nid);
 const char *nid2name(int nid);
@@ -231,6 +234,8 @@ void init_verbs();
 // depend on it); -1 when not in the vocabulary. Registers the word in the
 // verb history.
 int word2vid(const char *word, int nid);
+// The same look-up without touching the history.
+int find_vid(const char *word, int nid);
 // The verb's word in the current input mode; nullptr without a record.
 const char *vid2verb(int vid);
 // The verb history of the command line, attached by init_verbs.

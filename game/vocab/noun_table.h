@@ -7,11 +7,11 @@
 #include "noun.h"
 
 constexpr int NOUN_TABLE_SIZE = 168;
-constexpr int NOUN_ALIAS_COUNT = 11;
+constexpr int NOUN_ALIAS_COUNT = 68;
 constexpr int NOUN_KANA_ALIAS_COUNT = 35;
-constexpr int VERB_ALIAS_COUNT = 11;
+constexpr int VERB_ALIAS_COUNT = 24;
 constexpr int VERB_KANA_ALIAS_COUNT = 41;
-constexpr int VERB_TRANS_ENGLISH_COUNT = 3;
+constexpr int VERB_TRANS_ENGLISH_COUNT = 6;
 constexpr int VERB_TRANS_KANA_COUNT = 24;
 
 // A single extra word for a noun or a verb.

@@ -100,7 +100,10 @@ int save_game() {
     bool ok = std::fwrite(data, 1, sizeof data, fp) == sizeof data;
     ok = ok && std::fflush(fp) == 0 && fsync(fileno(fp)) == 0;
     ok = std::fclose(fp) == 0 && ok;
-    if (ok && std::rename(tmp, path) == 0) return 0;
+    if (ok) stage_save_backup(path);
+    bool saved = ok && std::rename(tmp, path) == 0;
+    finish_save_backup(path, saved);
+    if (saved) return 0;
     vx_printf("save to %s failed\n", path);
     std::remove(tmp);
     return -1;
@@ -108,8 +111,10 @@ int save_game() {
 
 // The file is read whole into a separate block and taken only when it is
 // complete and sound; otherwise the game stays as it was.
-int load_game() {
-    std::FILE *fp = open_data(SAVE_NAME, "rb");
+int load_game() { return load_save_file(SAVE_NAME); }
+
+int load_save_file(const char *name) {
+    std::FILE *fp = open_data(name, "rb");
     if (!fp) return -1;
     unsigned char data[SAVE_FILE_SIZE];
     size_t got = std::fread(data, 1, sizeof data, fp);

@@ -48,6 +48,15 @@ int make_directory(const char *path);
 int is_directory(const char *path);
 int save_game();  // 0, or -1 with the previous save left intact
 int load_game();  // 0, or -1 with the game unchanged
+// The save file of the data directory named name, read as load_game reads
+// the slot.
+int load_save_file(const char *name);
+// The save that a save replaces becomes the backup ("keldary.sav.bak"
+// beside it): staged as a copy before the new save is renamed into place,
+// renamed over the old backup once it is there, dropped when it is not.
+void stage_save_backup(const char *save_path);
+void finish_save_backup(const char *save_path, bool saved);
+int load_backup_game(); // 0, or -1 with the game unchanged
 
 // ---- Score ----
 struct rating_item {

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -115,4 +118,73 @@ TEST(FullGame, ScriptPlaysFromTheTitleToTheEnding) {
     // No paged text swallowed a command: every [Return] was answered by an
     // empty line, and no empty line was left over for the prompt.
     EXPECT_EQ(out.find("\n>\n"), std::string::npos);
+}
+
+namespace {
+
+// The transcript without the echoed lines, wrapped lines joined, and
+// without what stands in brackets: the words of the input language
+// ("[marble]", "「look」", "≪ogu...≫"), which differ between the modes.
+std::string replies(const std::string &transcript) {
+    std::string text;
+    size_t start = 0;
+    while (start < transcript.size()) {
+        size_t nl = transcript.find('\n', start);
+        std::string line = transcript.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+        if (line.empty() || (line[0] != '>' && line[0] != '?')) text += line;
+        if (nl == std::string::npos) break;
+        start = nl + 1;
+    }
+    for (auto [open, close] : {std::pair{utf8(u8"["), utf8(u8"]")}, std::pair{utf8(u8"「"), utf8(u8"」")},
+                               std::pair{utf8(u8"≪"), utf8(u8"≫")}}) {
+        for (size_t at = text.find(open); at != std::string::npos; at = text.find(open, at)) {
+            size_t end = text.find(close, at);
+            if (end == std::string::npos) break;
+            text.erase(at, end + close.size() - at);
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> lines_of(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) lines.push_back(l);
+    return lines;
+}
+
+}  // namespace
+
+// The same game typed in English without leaving hiragana mode (and with
+// the words a player adds: "look at the clock", "give hat to dog"): every
+// command runs as typed, and the game goes exactly as in English mode.
+TEST(FullGame, EnglishTwinPlaysTheSameGameInHiraganaMode) {
+    std::string twin = e2e::play_golden("full_game_en");
+    std::string english = vxtest::read_file(e2e::e2e_file("full_game.transcript"));
+    EXPECT_NE(twin.find("\n" + utf8(u8"現在の得点:21/21") + "\n"), std::string::npos) << twin;
+    EXPECT_NE(twin.find("\n" + utf8(u8"マニア評価:4/4") + "\n"), std::string::npos);
+    EXPECT_EQ(replies(twin), replies(english));
+
+    // Every command is echoed as the script typed it, in order, as many as
+    // in English mode. The only kana lines are two answers that mean
+    // something as kana: the dog's name and the incantation.
+    auto echoes = [](const std::string &transcript) {
+        std::vector<std::string> out;
+        for (const std::string &l : lines_of(transcript))
+            if (l.size() > 1 && (l[0] == '>' || l[0] == '?')) out.push_back(l.substr(1));
+        return out;
+    };
+    std::vector<std::string> echoed = echoes(twin);
+    EXPECT_EQ(echoed.size(), echoes(english).size());
+    std::vector<std::string> typed = lines_of(vxtest::read_file(e2e::e2e_file("full_game_en.keys")));
+    size_t next = 0;
+    for (const std::string &e : echoed) {
+        std::string want = e;
+        if (e == utf8(u8"おぐるうあえんがぬあるえいずうっぐいおるあうえんぐふうるうあ"))
+            want = "oguruuaenganuarueizuugguioruauengufuuruua";
+        if (e == utf8(u8"おりおん")) want = "orion";
+        while (next < typed.size() && typed[next] != want) ++next;
+        ASSERT_LT(next, typed.size()) << "echoed but not typed in this order: " << e;
+        ++next;
+    }
 }

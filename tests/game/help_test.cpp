@@ -78,7 +78,9 @@ TEST_F(SystemCommands, TextPages) {
                            "・目的語(名詞)なしの「look」で、現在地の説明を見ることができます。"
                            "・「look」は時間が経過しません。「examine」は詳しく調べます。"
                            "・提示される動詞・名詞のみでクリア可能ですが、類義語も受け付けます。"
-                           "・文字が書かれたものは「read 名詞」で読めます。");
+                           "・文字が書かれたものは「read 名詞」で読めます。"
+                           "・かなで通じない行は、打った英字のまま英語として読みます。"
+                           "・英語の the や a、on や to で始まる後ろの句は読み飛ばします。");
 
     std::vector<std::string> keys = {
         "英字・数字・スペース: コマンド入力",
@@ -86,6 +88,7 @@ TEST_F(SystemCommands, TextPages) {
         "[PageUp][PageDown]  : メッセージのロールバック",
         "↑↓                : ヒストリ(過去に入力した動詞・名詞を呼び出す)",
         "F1                  : 入力方式切替",
+        "Ctrl+Z              : 直前のコマンドを取り消す",
     };
     EXPECT_EQ(command_output("help key"), keys);
 
@@ -94,6 +97,9 @@ TEST_F(SystemCommands, TextPages) {
         "F3                  : ミニマップの表示位置移動",
         "F4                  : ミニマップの非透過/半透過",
         "おもいだす          : 過去に読んだ本などの内容を再表示",
+        "undo                : 直前のコマンドを取り消す(Ctrl+Zも可)",
+        "again, g            : 直前のコマンドを繰り返す",
+        "load backup         : ひとつ前のセーブを読み込む",
     };
     EXPECT_EQ(command_output("help assist"), assist);
 
@@ -107,6 +113,20 @@ TEST_F(SystemCommands, TextPages) {
     set_input_mode(0);
     out = command_output("help noun");
     EXPECT_EQ(out.back(), "door window wall floor ceiling stairs room corridor ");
+}
+
+// The pages of rows, undo and the English reading among them, show one
+// console line a row in every input language: no row wraps.
+TEST_F(SystemCommands, RowPagesFitTheConsoleInEveryLanguage) {
+    const std::pair<const char *, size_t> pages[] = {{"help", 6}, {"help tips", 7}, {"help key", 6}, {"help assist", 7}};
+    for (int mode = 0; mode < 3; ++mode) {
+        set_input_mode(mode);
+        for (auto [page, rows] : pages) {
+            Lines out = command_output(page);
+            EXPECT_EQ(out.size(), rows) << page << " in mode " << mode;
+            for (const std::string &l : out) EXPECT_LE(l.size(), size_t{CONSOLE_WIDTH}) << l;
+        }
+    }
 }
 
 TEST_F(SystemCommands, VerbPage) {
