@@ -112,7 +112,7 @@ int kept_door_noun(int vid, const kept_door &door, int *noun_here) {
 
 void key_thief_flies_off() {
     if (flag_test_not(F_KEY_SNATCHED)) return;
-    message("廊下に出ると、何か小さなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
+    message("廊下に出ると、何かちいさなものが階段の方へ飛び去った。それはそのまま階下へと姿を消した。");
     fseq_proceed(SEQ_GOLDEN_KEY);
 }
 

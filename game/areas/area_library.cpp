@@ -37,7 +37,7 @@ void look_room() {
         message("右の本棚の本をどけたところに、小さな%nlが見える。", ni_handle);
     if (flag_test(F_LIBRARY_LADDER_PLACED)) message("左の本棚には%nlが立てかけてある。", ni_ladder);
     if (key_on_floor()) message("床の上に%nlが落ちている。", ni_golden_key);
-    if (fossil_on_floor()) message("本棚の陰には%nlが置いてある。", ni_fossil);
+    if (fossil_on_floor()) message("本棚の影には%nlが置いてある。", ni_fossil);
     if (flag_test(F_LIBRARY_ARMOUR_HERE)) {
         msg_armor_stands();
         msg_armor_threatens();
@@ -141,7 +141,7 @@ int golden_key(int vid, int *noun_here) {
 int fossil(int vid, int *noun_here) {
     if (has_item(ni_fossil)) {
         if (vid == vi_put) {
-            put_item(ni_fossil, F_FOSSIL_ON_FLOOR, "%nnを本棚の陰に置いた。");
+            put_item(ni_fossil, F_FOSSIL_ON_FLOOR, "%nnを本棚の影に置いた。");
             return 1;
         }
         *noun_here = 0;
@@ -152,7 +152,7 @@ int fossil(int vid, int *noun_here) {
         return 0;
     }
     if (vid == vi_look) {
-        message("本棚の陰に置いた%nnだ。暗がりでは足元に気づきにくい。", ni_fossil);
+        message("本棚の影に置いた%nnだ。暗がりでは足元に気づきにくい。", ni_fossil);
         return 1;
     }
     if (vid == vi_get) {
@@ -182,7 +182,8 @@ int ladder(int vid, int *noun_here) {
         message("左の本棚に立てかけた梯子だ。本棚の上まで届いている。");
         return 1;
     case vi_get:
-        take_item(ni_ladder, -1);
+        message("梯子を手に入れた。");
+        add_item(ni_ladder);
         flag_clear(F_LIBRARY_LADDER_PLACED);
         return 1;
     case vi_put:
@@ -409,10 +410,10 @@ int necromancy(int vid, int *noun_here) {
 constexpr kept_door to_study = {
     .shut_flag = F_STUDY_LIBRARY_DOOR_CLOSED,
     .direction = vi_forward,
-    .opened = "正面の扉を開けた。",
-    .already_open = "正面の扉はもう開いている。",
-    .shut = "正面の扉を閉めた。",
-    .already_shut = "正面の扉はもう閉まっている。",
+    .opened = "書斎への扉を開けた。",
+    .already_open = "書斎への扉はもう開いている。",
+    .shut = "書斎への扉を閉めた。",
+    .already_shut = "書斎への扉はもう閉まっている。",
     .looks_open = "書斎に通じる扉だ。開け放たれている。",
     .looks_shut = "書斎に通じる扉だ。閉まっている。",
 };
@@ -519,7 +520,7 @@ void area_library_turn_hook(int counted) {
     if (flag_test_not(F_STUDY_LIBRARY_DOOR_CLOSED) && flag_test_not(F_LIBRARY_ARMOUR_GONE) && area_next() < 0)
         flag_set(F_LIBRARY_ARMOUR_COMING);
     if (flag_test(F_LIBRARY_ARMOUR_RISING)) {
-        message("床に倒れていた鎧が立ち上がった！");
+        message("床に倒れていた鎧は立ち上がった！");
         flag_clear(F_LIBRARY_ARMOUR_DOWN);
         flag_clear(F_LIBRARY_ARMOUR_RISING);
         flag_set(F_LIBRARY_ARMOUR_HERE);

@@ -67,8 +67,14 @@ void look_around() {
         message("暖炉の燃え殻の中で%nlが光っている。", ni_silver_key);
     message("左手には台に載った%nlが、右手の隅には%nlがある。", ni_tv, ni_telephone);
     message("壁には一家の%nlが飾られ、床には%nlが落ちている。", ni_photo, ni_videotape);
-    if (flag_test(F_DOOR_CORRIDOR_1F_BL_LIVING)) message("%nlは廊下に通じている。", ni_back_door);
-    if (flag_test(F_DOOR_LIVING_DINING)) message("%nlは食堂に通じている。", ni_right_door);
+    if (flag_test(F_DOOR_CORRIDOR_1F_BL_LIVING))
+        message("%nlは廊下に通じている。", ni_back_door);
+    else
+        message("背後には扉%nwがある。", ni_back_door);
+    if (flag_test(F_DOOR_LIVING_DINING))
+        message("右の壁にも扉%nwがあり、右側の扉は食堂に通じている。", ni_right_door);
+    else
+        message("右の壁にも扉%nwがある。", ni_right_door);
 }
 
 int no_noun(int vid) {

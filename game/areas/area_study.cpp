@@ -333,7 +333,7 @@ void area_study_turn_hook(int counted) {
     if (flag_test(F_STUDY_ARMOUR_ATTACKING)) {
         die_by_armour();
     } else if (flag_test(F_STUDY_ARMOUR_AWAKE)) {
-        message("座っていた鎧が動き出し、あなたに向かってきた！");
+        message("座っていた鎧が動き出し、あなたに向かってきた!");
         flag_set(F_STUDY_ARMOUR_ATTACKING);
     }
 }

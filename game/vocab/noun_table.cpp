@@ -65,7 +65,7 @@ const noun_def noun_table[] = {
     {ni_notebook, "ノート", {"notebook", "のーと", "ノート"}, "研究の記録をつけたノートだ。"},
     {ni_pocket_notebook, "手帳", {"pocket notebook", "てちょう", "テチョウ"}, "革表紙の手帳だ。"},
     {ni_stone, "奇妙な石", {"stone", "いし", "イシ"}, "星型の印が彫られた小さな石だ。"},
-    {ni_necromancy, "『猫でもわかる交霊術』", {"necromancy", "こうれいじゅつ", "コウレイジュツ"}, "交霊術の入門書だ。"},
+    {ni_necromancy, "『5分でできる交霊術』", {"necromancy", "こうれいじゅつ", "コウレイジュツ"}, "交霊術の入門書だ。"},
     {ni_cuckoo, "木彫りの小鳥", {"cuckoo", "はと", "ハト"}, "鳩時計から飛び出してきた木彫りの小鳥だ。"},
     {ni_door, "扉", {"door", "とびら", "トビラ"}, "普通の扉だ。"},
     {ni_window, "窓", {"window", "まど", "マド"}, "普通の窓だ。"},

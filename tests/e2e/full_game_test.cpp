@@ -44,7 +44,7 @@ TEST(FullGame, ScriptPlaysFromTheTitleToTheEnding) {
         u8"左奥の扉を閉めた。",
         // The golden key and the flying toy.
         u8"手を伸ばすと、背後からなにか飛び込んできて金色の鍵をさらった。",
-        u8"廊下に出ると、何か小さなものが階段の方へ飛び去った。",
+        u8"廊下に出ると、何かちいさなものが階段の方へ飛び去った。",
         u8"ベッドの下からビー玉[marble]が出てきた。",
         u8"小枝にゴムひもを結びつけてぱちんこ[slingshot]を作った。",
         u8"ぱちんこでビー玉を撃つと見事に玩具のドラゴンに命中した。",

@@ -147,7 +147,7 @@ TEST_F(Armour, StudyMeddlingWithTheDeskWakesTheArmour) {
         play({"start"});
         enter(ai_study);
         auto out = play({cmd});
-        EXPECT_TRUE(said(out, "座っていた鎧が動き出し、あなたに向かってきた！")) << cmd;
+        EXPECT_TRUE(said(out, "座っていた鎧が動き出し、あなたに向かってきた!")) << cmd;
         EXPECT_TRUE(flag_test(105) && flag_test(106)) << cmd;
         out = play({"backward"});
         EXPECT_TRUE(said(out, "部屋を出ようとすると、鎧は満足したかのように元の場所に戻っていった。")) << cmd;
@@ -204,7 +204,7 @@ TEST_F(Armour, LibraryGoldenKeyIsSnatchedAndFliesDownstairs) {
     EXPECT_TRUE(said(play({"get golden key"}), "もう何も落ちていない。"));
     EXPECT_FALSE(said(play({"look"}), "金色の鍵が落ちている"));
     out = play({"exit"});
-    EXPECT_TRUE(said(out, "廊下に出ると、何か小さなものが階段の方へ飛び去った。"));
+    EXPECT_TRUE(said(out, "廊下に出ると、何かちいさなものが階段の方へ飛び去った。"));
     EXPECT_EQ(get_cur_area(), ai_corridor_2f_r);
     EXPECT_TRUE(flag_test(186) && flag_test(132) && !flag_test(131));
 
@@ -213,7 +213,7 @@ TEST_F(Armour, LibraryGoldenKeyIsSnatchedAndFliesDownstairs) {
     fseq_start(0);
     enter(ai_study);
     out = play({"backward"});
-    EXPECT_TRUE(said(out, "廊下に出ると、何か小さなものが階段の方へ飛び去った。"));
+    EXPECT_TRUE(said(out, "廊下に出ると、何かちいさなものが階段の方へ飛び去った。"));
     EXPECT_TRUE(flag_test(132));
     enter(ai_study);
     EXPECT_FALSE(said(play({"backward"}), "飛び去った"));
@@ -237,7 +237,7 @@ TEST_F(Armour, LibraryArmourComesThroughTheOpenDoor) {
     // With the door shut nothing comes.
     play({"start"});
     enter(ai_library);
-    EXPECT_TRUE(said(play({"close front door"}), "正面の扉を閉めた。"));
+    EXPECT_TRUE(said(play({"close front door"}), "書斎への扉を閉めた。"));
     play({"wait", "wait"});
     EXPECT_FALSE(flag_test(114));
     EXPECT_TRUE(said(play({"forward"}), "扉が閉まっている。"));
@@ -247,7 +247,7 @@ TEST_F(Armour, LibraryTrippedArmourIsStoppedWithTheWetSponge) {
     enter(ai_library);
     add_item(ni_fossil);
     auto out = play({"put fossil"});
-    EXPECT_TRUE(said(out, "化石を本棚の陰に置いた。"));
+    EXPECT_TRUE(said(out, "化石を本棚の影に置いた。"));
     EXPECT_TRUE(said(out, "しかし床上の化石に蹴躓き、がしゃんと大きな音を立てて転んだ。"));
     EXPECT_TRUE(flag_test(122) && flag_test(123) && !flag_test(115));
     out = play({"examine samurai armor"});
@@ -279,7 +279,7 @@ TEST_F(Armour, LibraryTrippedArmourRisesAgainWithoutTheWetSponge) {
     add_item(ni_sponge);
     auto out = play({"use sponge"});
     EXPECT_TRUE(said(out, "乾いたスポンジで鎧の内側をこすってみたが、魔法陣は消えない。水で濡らさないと無理だろう。"));
-    EXPECT_TRUE(said(out, "床に倒れていた鎧が立ち上がった！"));
+    EXPECT_TRUE(said(out, "床に倒れていた鎧は立ち上がった！"));
     EXPECT_TRUE(flag_test(115) && !flag_test(123));
     EXPECT_TRUE(said(play({"wait"}), "鎧は無言で刀を振り下ろし"));
     EXPECT_TRUE(dead());

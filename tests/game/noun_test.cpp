@@ -141,7 +141,7 @@ TEST_F(Vocabulary, NounWordsNamesAndDescriptions) {
     EXPECT_STREQ(noun_description(ni_brass_key), "真鍮製の鍵だ。");
     EXPECT_STREQ(noun_description(ni_lantern), "持ち歩き用のランタンだ。");
     EXPECT_STREQ(noun_description(ni_floor), "普通の床だ。ほこりが積もっている。");
-    EXPECT_STREQ(nid2name(ni_necromancy), "『猫でもわかる交霊術』");
+    EXPECT_STREQ(nid2name(ni_necromancy), "『5分でできる交霊術』");
     for (int nid = ni_1f_bathroom; nid <= ni_boiler_room; ++nid) EXPECT_STREQ(noun_description(nid), "");
     for (int nid = ni_noun; nid <= ni_no; ++nid) EXPECT_EQ(noun_description(nid), nullptr);
     // Every other noun has a sentence of its own.
