@@ -287,7 +287,7 @@ int area_boiler_room_handler(int vid, int nid, int *noun_here) {
     case ni_back_door:
         return door_noun(vid, vi_backward, nullptr, noun_here);
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_back_door, ni_round_door, ni_small_door});
         return 1;
     case ni_room:
         return room_noun(vid, noun_here);

@@ -215,7 +215,7 @@ int area_dining_handler(int vid, int nid, int *noun_here) {
         return 0;
 
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_left_door, ni_right_door, ni_back_door});
         return 1;
     case ni_left_door:
         return door_noun(vid, vi_left, nullptr, noun_here);

@@ -60,7 +60,7 @@ int area_entrance_hall_handler(int vid, int nid, int *noun_here) {
     case ni_room:
         return room_noun(vid, noun_here);
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_front_door, ni_left_door, ni_right_door, ni_back_door});
         return 1;
     case ni_front_door:
         return door_noun(vid, vi_forward, "彫刻の施された両開きの扉だ。真鍮の取っ手が鈍く光っている。", noun_here);

@@ -126,7 +126,7 @@ int area_girls_room_handler(int vid, int nid, int *noun_here) {
 
     case ni_door:
         if (vid == vi_look || opens_door(vid)) {
-            msg_several_doors();
+            msg_several_doors({ni_left_door, ni_back_door});
             return 1;
         }
         return 0;

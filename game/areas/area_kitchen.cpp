@@ -52,7 +52,7 @@ int area_kitchen_handler(int vid, int nid, int *noun_here) {
         return room_noun(vid, noun_here);
 
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_left_door, ni_right_door});
         return 1;
 
     case ni_left_door:

@@ -279,7 +279,7 @@ int area_laundry_handler(int vid, int nid, int *noun_here) {
         return lying_item(vid, nid, flag_test_not(F_POKER_TAKEN), F_POKER_TAKEN, noun_here);
 
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_front_door, ni_back_door});
         return 1;
     case ni_front_door:
         return door_noun(vid, vi_forward, nullptr, noun_here);

@@ -27,6 +27,8 @@ bool armour_lying() { return flag_test(F_LIBRARY_ARMOUR_DOWN); }
 void look_room() {
     area_print_description(ai_library);
     message("左右と正面の三方の壁は、天井まで届く%nlになっている。", ni_bookshelf);
+    message("正面の本棚%nw、左の本棚%nw、右の本棚%nwには、それぞれ違う分野の本が並んでいる。", ni_front_bookshelf,
+            ni_left_bookshelf, ni_right_bookshelf);
     if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED))
         message("正面の本棚の間には扉%nwがあり、閉まっている。", ni_front_door);
     else
@@ -425,7 +427,7 @@ int handler(int vid, int nid, int *noun_here) {
     case ni_room:
         return room_noun(vid, noun_here);
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_front_door, ni_right_door});
         return 1;
     case ni_front_door:
         return kept_door_noun(vid, to_study, noun_here);

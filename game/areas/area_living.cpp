@@ -281,7 +281,7 @@ int area_living_handler(int vid, int nid, int *noun_here) {
         return look_reply(vid, "窓の外には、荒れ果てた庭が見える。");
 
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_back_door, ni_right_door});
         return 1;
     case ni_back_door:
         return door_noun(vid, vi_backward, nullptr, noun_here);

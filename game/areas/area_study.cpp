@@ -235,7 +235,7 @@ int area_study_handler(int vid, int nid, int *noun_here) {
     case ni_room:
         return room_noun(vid, noun_here);
     case ni_door:
-        msg_several_doors();
+        msg_several_doors({ni_left_door, ni_back_door});
         return 1;
     case ni_back_door:
         return door_noun(vid, vi_backward, "廊下に出る扉だ。", noun_here);

@@ -3,6 +3,8 @@
 // shared replies, documents and event texts.
 #pragma once
 
+#include <initializer_list>
+
 // ---- Interpreter ----
 using line_handler = int (*)(char *line);
 
@@ -96,6 +98,10 @@ void msg_nothing_left();
 void msg_pick_up_first();
 void msg_no_need_to_carry();
 void msg_several_doors();
+// "扉は複数ある。" naming the doors of the place, words in brackets.
+void msg_several_doors(std::initializer_list<int> doors);
+// "several" (a "…は複数ある。" text) followed by the things it means, named with their words.
+void msg_several(const char *several, std::initializer_list<int> nids);
 void msg_several_bookshelves();
 void msg_door_locked();
 void msg_door_unlocked();

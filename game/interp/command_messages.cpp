@@ -6,6 +6,9 @@
 #include "message.h"
 #include "noun.h"
 
+#include <algorithm>
+#include <string>
+
 void msg_cannot_do_here() { message("ここではできない。"); }
 void msg_cannot_break() { message("壊すのは無理そうだ。"); }
 void msg_cannot_read() { message("それは読めない。"); }
@@ -18,7 +21,26 @@ void msg_nothing_left() { message("もう何もない。"); }
 void msg_pick_up_first() { message("まずは手に取ってみたほうがいい。"); }
 void msg_no_need_to_carry() { message("持って行く必要はないだろう。"); }
 void msg_several_doors() { message("扉は複数ある。"); }
-void msg_several_bookshelves() { message("本棚は複数ある。"); }
+void msg_several_doors(std::initializer_list<int> doors) { msg_several("扉は複数ある。", doors); }
+void msg_several_bookshelves() {
+    msg_several("本棚は複数ある。", {ni_front_bookshelf, ni_left_bookshelf, ni_right_bookshelf});
+}
+
+// "…は複数ある。" and, after it, each of the things with its word in
+// brackets, so that the player can name the one meant.
+void msg_several(const char *several, std::initializer_list<int> nids) {
+    int n[4] = {ni_invalid, ni_invalid, ni_invalid, ni_invalid};
+    int count = 0;
+    std::string format = several;
+    for (int nid : nids) {
+        if (count == 4) break;  // no place has more than four of a kind
+        if (count > 0) format += count + 1 == static_cast<int>(std::min<size_t>(nids.size(), 4)) ? "と" : "、";
+        format += "%nl";
+        n[count++] = nid;
+    }
+    if (count > 0) format += "がある。";
+    message(format.c_str(), n[0], n[1], n[2], n[3]);
+}
 void msg_door_locked() { message("扉には鍵が掛かっている。"); }
 void msg_door_unlocked() { message("ガチャリと音を立てて扉の鍵が開いた。"); }
 void msg_door_already_unlocked() { message("扉の鍵はすでに開いている。"); }

@@ -288,7 +288,11 @@ TEST_F(Armour, LibraryTrippedArmourRisesAgainWithoutTheWetSponge) {
 TEST_F(Armour, LibraryHiddenPassageLadderAndShelfTop) {
     enter(ai_library);
     flag_set(107);
-    EXPECT_TRUE(said(play({"move bookshelf"}), "本棚は複数ある。"));
+    // The shelves are named, with their words, by the room and by the reply to the shared word.
+    EXPECT_TRUE(said(play({"look"}), "正面の本棚[front bookshelf]、左の本棚[left bookshelf]、右の本棚[right bookshelf]"));
+    EXPECT_TRUE(said(play({"move bookshelf"}), "本棚は複数ある。正面の本棚[front bookshelf]、左側の本棚[left "
+                                              "bookshelf]と右側の本棚[right bookshelf]がある。"));
+    EXPECT_TRUE(said(play({"open door"}), "扉は複数ある。正面の扉[front door]と右側の扉[right door]がある。"));
     EXPECT_TRUE(said(play({"move left bookshelf"}), "びくともしない。"));
     EXPECT_TRUE(said(play({"move right bookshelf"}), "びくともしない。"));
     EXPECT_TRUE(said(play({"up"}), "よじ登るのは無理だ。"));

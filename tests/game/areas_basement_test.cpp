@@ -146,7 +146,9 @@ TEST_F(Boiler, LookDoorsAndTheWall) {
     EXPECT_TRUE(has(out, "あなたはボイラー室にいる。"));
     EXPECT_TRUE(has(out, "目の前には、見たこともない機械[machine]が据え付けられている。"));
     EXPECT_TRUE(has(out, "背後には、地下室へと続く扉[door]がある。"));
-    EXPECT_TRUE(has(say({"open door"}), "扉は複数ある。"));
+    // Several doors: the reply names each, with the word that opens it.
+    EXPECT_TRUE(has(say({"open door"}),
+                    "扉は複数ある。背後の扉[back door]、丸扉[round door]と小さな扉[small door]がある。"));
     EXPECT_TRUE(has(say({"look ceiling"}), "機械から延びたパイプが、天井へと繋がっている。"));
     EXPECT_TRUE(has(say({"look wall"}), "何か書いてある。"));
     EXPECT_TRUE(has(say({"examine wall"}), "何か書いてある。"));
