@@ -234,8 +234,11 @@ void draw_rail() {
 void area_balcony_down_draw() {
     draw_boundary();
     draw_lawn();
-    if (flag_test(F_CIRCLE_CHARGED) && flag_test(F_MACHINE_RUNNING)) draw_circle();
+    // The circle, and the car in its middle, appear once the circle is
+    // charged and the machine runs.
+    bool circle = flag_test(F_CIRCLE_CHARGED) && flag_test(F_MACHINE_RUNNING);
+    if (circle) draw_circle();
     draw_stones();
-    draw_truck();
+    if (circle) draw_truck();
     draw_rail();
 }
