@@ -99,7 +99,9 @@ int no_noun(int vid) {
             msg_cannot_climb();
             return 1;
         }
+        // Up on the shelf the player is out of the room as far as the armour is concerned.
         message("梯子を登った。");
+        leave();
         area_request_move(ai_bookshelf);
         return 1;
     case vi_enter:

@@ -310,8 +310,12 @@ TEST_F(Armour, LibraryHiddenPassageLadderAndShelfTop) {
     add_item(ni_ladder);
     EXPECT_TRUE(said(play({"put ladder"}), "あなたは本棚に梯子を掛けた。"));
     EXPECT_TRUE(flag_test(120) && !has_item(ni_ladder));
+    flag_set(114);
+    flag_set(116);
     EXPECT_TRUE(said(play({"up"}), "梯子を登った。"));
     EXPECT_EQ(get_cur_area(), ai_bookshelf);
+    // Climbing up is leaving the room: the armour goes back, the shelf is as it was.
+    EXPECT_FALSE(flag_test(114) || flag_test(115) || flag_test(116) || flag_test(123) || flag_test(124));
     EXPECT_TRUE(said(play({"look"}), "本棚の上には紙飛行機[origami plane]が乗っている。"));
     EXPECT_TRUE(said(play({"get origami plane"}), "紙飛行機を手に入れた。"));
     EXPECT_TRUE(flag_test(121));
