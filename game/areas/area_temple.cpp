@@ -146,6 +146,10 @@ int no_noun(int vid) {
     case vi_forward:
     case vi_enter:
         return go_forward();
+    case vi_down:
+        // Once the water has gone the slope leads down to the floor.
+        if (flag_test_not(F_TEMPLE_DRAINED)) return 0;
+        return go_forward();
     case vi_look:
         look_around();
         return 1;
@@ -213,11 +217,11 @@ int creature(int vid, const creature_part &part) {
 }
 
 int floor_(int vid) {
-    if (vid != vi_look && vid != vi_examine) return 0;
     if (flag_test_not(F_BANISHED)) {
         message("床は完全に水没している。");
         return 1;
     }
+    if (vid != vi_look && vid != vi_examine) return 0;
     message("水が引いた後には、石の床が見えている。");
     message("中央には%nlが根を下ろし、向こう側には壁の通路へと続く階段が見える。", ni_it);
     message("こちら側は急な斜面になっており、なんとか床まで降りられそうだ。");
@@ -327,7 +331,6 @@ int area_temple_handler(int vid, int nid, int *noun_here) {
         }
         return look_reply(vid, "向こう側の壁の通路へと、石の階段が続いている。");
     case ni_ceiling:
-        if (vid != vi_look && vid != vi_examine) return 0;
         if (circle_shining())
             message("空洞の天井部の岩肌には、魔法陣が浮かび上がっている。");
         else
@@ -338,6 +341,7 @@ int area_temple_handler(int vid, int nid, int *noun_here) {
             *noun_here = 0;
             return 0;
         }
+        if (vid != vi_look && vid != vi_examine) return 0;
         return area_call_handler(get_cur_area(), vid, ni_ceiling, noun_here);
     case ni_floor:
         return floor_(vid);

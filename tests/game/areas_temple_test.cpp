@@ -55,6 +55,9 @@ TEST_F(Temple, FloodedHallLooksAndExits) {
     EXPECT_TRUE(said(play({"enter passage"}), "床は水没しており、そこまでたどり着けない。"));
     EXPECT_TRUE(said(play({"look floor"}), "床は完全に水没している。"));
     EXPECT_TRUE(said(play({"look ceiling"}), "ドーム状の天井になっている。"));
+    // The floor and the ceiling answer whatever is done to them.
+    EXPECT_TRUE(said(play({"touch floor"}), "床は完全に水没している。"));
+    EXPECT_TRUE(said(play({"touch ceiling"}), "ドーム状の天井になっている。"));
     EXPECT_TRUE(said(play({"look it"}), "ゆっくりと脈打っている"));
     EXPECT_TRUE(said(play({"look car"}), "ここには見あたらない。"));
     EXPECT_TRUE(said(play({"look stairs"}), "ここには見あたらない。"));
@@ -218,7 +221,8 @@ TEST_F(Temple, CollapseOnTheNextCountedCommandThenFire) {
     EXPECT_TRUE(said(play({"throw lantern"}), "ここには見あたらない。"));
     EXPECT_TRUE(said(play({"look it"}), "苦しげに身悶えしている。"));
 
-    out = play({"forward"});
+    // Down the slope is the way forward once the water has gone.
+    out = play({"down"});
     EXPECT_TRUE(said(out, "荒れ狂う炎と触手を掻い潜るようにして神殿を走り抜け、通路へと飛び込んだ！"));
     EXPECT_TRUE(said(out, "あなたは洞窟にいる。"));
     EXPECT_EQ(get_cur_area(), ai_cave);
