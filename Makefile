@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 DESTDIR ?=
 
 # What playing needs (building included), and what the tests need on top.
-BUILD_PACKAGES = g++ cmake ninja-build pkg-config libsdl2-dev libfreetype-dev libpng-dev xfonts-shinonome \
+BUILD_PACKAGES = g++ cmake ninja-build pkg-config python3 libsdl2-dev libfreetype-dev libpng-dev xfonts-shinonome \
 	libedit-dev zlib1g-dev libx11-dev libxext-dev libxrender-dev libdecor-0-plugin-1-cairo
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps libsixel-bin x11-utils openbox \
 	desktop-file-utils appstream man-db lintian dpkg-dev file mount

@@ -1,20 +1,20 @@
 /*
- * Shift-JIS helpers: lead-byte test and conversions to and from UTF-8 for
- * the hosts that speak UTF-8 (window titles, question boxes, the terminal
- * transcript).  glibc's iconv knows code page 932 as "CP932".
+ * Shift-JIS helpers: conversions to and from UTF-8 for the hosts that speak
+ * UTF-8 (window titles, question boxes, the terminal, the browser, the
+ * transcript).  The tables are code page 932 as glibc's iconv converts it,
+ * taken at build time (cp932_table.h), so no host needs an iconv of its own.
  */
+#include "cp932_table.h"
 #include "vx_internal.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iconv.h>
 
-
+namespace {
 
 /* Bytes of the UTF-8 sequence that starts at s (at least 1, never past the
- * NUL), so that a bad character is skipped whole and only once. */
-static size_t utf8_char_len(const char *s, size_t left) {
+ * end), so that a bad character is skipped whole and only once. */
+size_t utf8_char_len(const char *s, size_t left) {
     unsigned char c = (unsigned char)s[0];
     size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
     size_t i = 1;
@@ -22,85 +22,35 @@ static size_t utf8_char_len(const char *s, size_t left) {
     return i;
 }
 
-static size_t sjis_char_len(const char *s, size_t left) {
-    if (left >= 2 && vx_sjis_lead((unsigned char)s[0]) && vx_sjis_trail((unsigned char)s[1]))
-        return 2;
-    return 1;
-}
-
-/* Without iconv: ASCII passes, everything else becomes "?". */
-static std::string ascii_only(const char *s, size_t (*char_len)(const char *, size_t)) {
-    std::string out;
-    size_t left = strlen(s);
-    while (left > 0) {
-        size_t n = char_len(s, left);
-        out += (unsigned char)s[0] < 0x80 ? s[0] : '?';
-        s += n;
-        left -= n;
+void append_utf8(std::string &out, uint32_t cp) {
+    if (cp < 0x80) {
+        out += (char)cp;
+    } else if (cp < 0x800) {
+        out += (char)(0xC0 | (cp >> 6));
+        out += (char)(0x80 | (cp & 0x3F));
+    } else {
+        out += (char)(0xE0 | (cp >> 12));
+        out += (char)(0x80 | ((cp >> 6) & 0x3F));
+        out += (char)(0x80 | (cp & 0x3F));
     }
-    return out;
 }
 
-/* Converts text with one of the two cached descriptors.  Every byte the
- * converter refuses is replaced by "?" and skipped, so the loop always
- * makes progress. */
-static std::string convert(iconv_t cd, const char *text,
-                           size_t (*char_len)(const char *, size_t)) {
-    if (!text) return "";
-    if (cd == (iconv_t)-1) return ascii_only(text, char_len);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    std::string out;
-    char *in = const_cast<char *>(text);
-    size_t left = strlen(text);
-    char buf[256];
-    while (left > 0) {
-        char *o = buf;
-        size_t room = sizeof buf;
-        size_t r = iconv(cd, &in, &left, &o, &room);
-        out.append(buf, (size_t)(o - buf));
-        if (r != (size_t)-1) break;
-        if (errno == E2BIG) continue;
-        /* EILSEQ or EINVAL (a sequence cut off by the end): one "?" for it. */
-        out += '?';
-        size_t n = char_len(in, left);
-        in += n;
-        left -= n;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    /* Flush any shift state (none for these encodings, but harmless). */
-    char *o = buf;
-    size_t room = sizeof buf;
-    iconv(cd, nullptr, nullptr, &o, &room);
-    out.append(buf, (size_t)(o - buf));
-    return out;
+/* The character of a lead and trail byte, 0 when the pair is none. */
+uint32_t pair_unicode(unsigned char lead, unsigned char trail) {
+    int row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+    return vx_cp932_double[row * 189 + (trail - 0x40)];
 }
 
-static iconv_t to_utf8_cd(void) {
-    static iconv_t cd = iconv_open("UTF-8", "CP932");
-    return cd;
-}
-
-static iconv_t to_sjis_cd(void) {
-    static iconv_t cd = iconv_open("CP932", "UTF-8");
-    return cd;
-}
-
-std::string vxi_sjis_to_utf8(const char *sjis) {
-    return convert(to_utf8_cd(), sjis, sjis_char_len);
-}
-
-std::string vxi_utf8_to_sjis(const char *utf8) {
-    return convert(to_sjis_cd(), utf8, utf8_char_len);
-}
+}  // namespace
 
 int vxi_utf8_decode(const char *s, size_t left, uint32_t *cp) {
-    if (left == 0) return -1;
+    if (!s || left == 0) return -1;
     unsigned char c = (unsigned char)s[0];
     if (c < 0x80) {
         *cp = c;
         return 1;
     }
-    int n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+    int n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
     if (n == 0 || (size_t)n > left) return -1;
     uint32_t v = c & (0x7F >> n);
     for (int i = 1; i < n; ++i) {
@@ -115,6 +65,74 @@ int vxi_utf8_decode(const char *s, size_t left, uint32_t *cp) {
     return n;
 }
 
+int vxi_unicode_to_sjis(uint32_t cp, char out[2]) {
+    if (cp < 0x80) {
+        out[0] = (char)cp;
+        return 1;
+    }
+    int lo = 0, hi = vx_cp932_encode_count - 1;
+    while (lo <= hi) {
+        int mid = (lo + hi) / 2;
+        if (vx_cp932_encode_unicode[mid] < cp) {
+            lo = mid + 1;
+        } else if (vx_cp932_encode_unicode[mid] > cp) {
+            hi = mid - 1;
+        } else {
+            unsigned code = vx_cp932_encode_sjis[mid];
+            if (code < 0x100) {
+                out[0] = (char)code;
+                return 1;
+            }
+            out[0] = (char)(code >> 8);
+            out[1] = (char)(code & 0xFF);
+            return 2;
+        }
+    }
+    return 0;
+}
+
+std::string vxi_sjis_to_utf8(const char *sjis) {
+    std::string out;
+    if (!sjis) return out;
+    const unsigned char *p = (const unsigned char *)sjis;
+    while (*p) {
+        uint32_t cp;
+        if (vx_sjis_lead(p[0]) && vx_sjis_trail(p[1])) {
+            cp = pair_unicode(p[0], p[1]);
+            p += 2;
+        } else {
+            cp = p[0] < 0x80 ? p[0] : vx_cp932_single[p[0]];
+            p += 1;
+        }
+        /* A code without a character: one "?" for it. */
+        if (cp == 0)
+            out += '?';
+        else
+            append_utf8(out, cp);
+    }
+    return out;
+}
+
+std::string vxi_utf8_to_sjis(const char *utf8) {
+    std::string out;
+    if (!utf8) return out;
+    size_t left = std::strlen(utf8);
+    while (left > 0) {
+        uint32_t cp = 0;
+        char code[2];
+        int n = vxi_utf8_decode(utf8, left, &cp);
+        int len = n > 0 ? vxi_unicode_to_sjis(cp, code) : 0;
+        if (len > 0)
+            out.append(code, (size_t)len);
+        else
+            out += '?';
+        size_t used = n > 0 ? (size_t)n : utf8_char_len(utf8, left);
+        utf8 += used;
+        left -= used;
+    }
+    return out;
+}
+
 int vx_keysym_to_text(unsigned keysym, char *buf, int size) {
     if (!buf || size <= 0) return 0;
     buf[0] = '\0';
@@ -125,29 +143,11 @@ int vx_keysym_to_text(unsigned keysym, char *buf, int size) {
         uint32_t cp = keysym & 0xFFFFFF;
         if (cp == 0x3094) {
             text = "\x82\xA4\x81\x4A"; /* hiragana vu has no code: u and the voicing mark */
-        } else if (cp >= 0x80 && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF)) {
-            char utf8[5] = {0};
-            if (cp < 0x800) {
-                utf8[0] = (char)(0xC0 | (cp >> 6));
-                utf8[1] = (char)(0x80 | (cp & 0x3F));
-            } else if (cp < 0x10000) {
-                utf8[0] = (char)(0xE0 | (cp >> 12));
-                utf8[1] = (char)(0x80 | ((cp >> 6) & 0x3F));
-                utf8[2] = (char)(0x80 | (cp & 0x3F));
-            } else {
-                utf8[0] = (char)(0xF0 | (cp >> 18));
-                utf8[1] = (char)(0x80 | ((cp >> 12) & 0x3F));
-                utf8[2] = (char)(0x80 | ((cp >> 6) & 0x3F));
-                utf8[3] = (char)(0x80 | (cp & 0x3F));
-            }
-            iconv_t cd = to_sjis_cd();
-            if (cd == (iconv_t)-1) return 0;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            char out[8];
-            char *in = utf8, *o = out;
-            size_t left = strlen(utf8), room = sizeof out;
-            if (iconv(cd, &in, &left, &o, &room) == (size_t)-1) return 0;
-            text.assign(out, (size_t)(o - out));
+        } else if (cp >= 0x80 && cp <= 0xFFFF) {
+            char out[2];
+            int n = vxi_unicode_to_sjis(cp, out);
+            if (n == 0) return 0;
+            text.assign(out, (size_t)n);
         }
     }
     if (text.empty() || (int)text.size() + 1 > size) return 0;

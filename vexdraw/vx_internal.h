@@ -138,7 +138,8 @@ void vxi_free_images(void);
 
 /* ---- Shift-JIS helpers (sjis.cpp) ---- */
 /* Converts to UTF-8 for hosts that speak it (window titles, message boxes,
- * terminal); an unconvertible character becomes "?". */
+ * terminal, browser); an unconvertible character becomes "?". Table-based:
+ * code page 932 as glibc's iconv has it. */
 std::string vxi_sjis_to_utf8(const char *sjis);
 std::string vxi_utf8_to_sjis(const char *utf8);
 /* Decodes the UTF-8 character at s (left bytes): its length, or -1 when
@@ -147,6 +148,9 @@ int vxi_utf8_decode(const char *s, size_t left, uint32_t *cp);
 /* Plain terminal play: lines given by vx_transcript_wrapped are joined with
  * the next one into one paragraph. */
 void vxi_set_plain_transcript(int on);
+/* The Shift-JIS bytes of one character into out: 1 or 2, 0 when it has
+ * none. */
+int vxi_unicode_to_sjis(uint32_t cp, char out[2]);
 
 /* ---- PNG output (png.cpp) ---- */
 int vxi_write_png(const char *path, const VxBitmap *bm);

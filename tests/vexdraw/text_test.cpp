@@ -293,6 +293,17 @@ TEST(TextSjis, ConversionsRoundTripAndReplaceWhatTheyCannotConvert) {
     for (int i = 0; i < 500; ++i) long_sjis += "館";
     EXPECT_EQ(long_sjis, vxi_utf8_to_sjis(vxi_sjis_to_utf8(long_sjis.c_str()).c_str()));
 
+    // Code page 932 as glibc has it: ¥ and ‾ are the ASCII bytes, the IBM
+    // and NEC forms of ⅰ both read as U+2170 and it is written in the IBM
+    // form, as the literals are.
+    EXPECT_EQ("\\~", vxi_utf8_to_sjis("\xC2\xA5\xE2\x80\xBE"));
+    EXPECT_EQ("\xE2\x85\xB0\xE2\x85\xB0", vxi_sjis_to_utf8("\xFA\x40\xEE\xEF"));
+    EXPECT_EQ("\xFA\x40", vxi_utf8_to_sjis("\xE2\x85\xB0"));
+    EXPECT_STREQ("ⅰ髙", "\xFA\x40\xFB\xFC");
+    // Overlong forms and surrogates are no characters.
+    EXPECT_EQ("?", vxi_utf8_to_sjis("\xC1\x81"));
+    EXPECT_EQ("?", vxi_utf8_to_sjis("\xED\xA0\x80"));
+
     EXPECT_EQ(1, vx_sjis_lead(0x81));
     EXPECT_EQ(1, vx_sjis_lead(0xFC));
     EXPECT_EQ(0, vx_sjis_lead(0xA0));
