@@ -66,8 +66,6 @@ void vxi_reset_font(void);         /* size 16 */
  * width in pixels. size is 14 or 16. */
 int vxi_draw_text_on(VxBitmap *bm, int x, int top, const char *text, int size, uint32_t color);
 int vxi_text_width(const char *text, int size);
-/* Counts how often the font files were consulted (for tests). */
-long vxi_font_loads(void);
 
 /* ---- Diagnostic console and log (console.cpp) ---- */
 void vxi_set_trace(int on);        /* copy console text and log lines to stderr */

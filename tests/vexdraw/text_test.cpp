@@ -141,22 +141,36 @@ TEST(TextPlacement, UnknownAndMalformedCodesDrawABoxAndAdvance) {
     EXPECT_TRUE(b.guards_intact());
 }
 
-TEST(TextCache, RedrawingALineNeverTouchesTheFonts) {
+TEST(TextAtlas, BothSizesHoldTheKanaKanjiAndAsciiAndRedrawTheSame) {
     Guarded g(640, 16);
     const int w = vxi_draw_text_on(&g.bm, 0, 0, LINE72, 16, RED);
     EXPECT_EQ((int)std::strlen(LINE72) * 8, w);
-    const long loads = vxi_font_loads();
-    EXPECT_GT(loads, 0);
-    const std::string first = g.pattern(0, 0, w, 16, RED);
     Guarded again(640, 16);
     vxi_draw_text_on(&again.bm, 0, 0, LINE72, 16, RED);
-    EXPECT_EQ(loads, vxi_font_loads());
-    EXPECT_EQ(first, again.pattern(0, 0, w, 16, RED));
-    // The other size is a separate table, filled on its first use only.
-    vxi_draw_text_on(&g.bm, 0, 0, "漢", 14, RED);
-    const long loads14 = vxi_font_loads();
-    vxi_draw_text_on(&g.bm, 0, 0, "漢", 14, RED);
-    EXPECT_EQ(loads14, vxi_font_loads());
+    EXPECT_EQ(g.pattern(0, 0, w, 16, RED), again.pattern(0, 0, w, 16, RED));
+
+    // Every hiragana, the first kanji and every printable ASCII character
+    // has its own glyph in both sizes: none is drawn as the box of an
+    // unassigned code, and no two neighbours look alike.
+    for (int size : {16, 14}) {
+        const int wide = size, narrow = size / 2;
+        const std::string box = glyph("\x85\x40", size, wide);
+        std::string prev;
+        for (unsigned code = 0x829F; code <= 0x82F1; ++code) {
+            const char s[3] = {(char)(code >> 8), (char)(code & 0xFF), 0};
+            const std::string p = glyph(s, size, wide);
+            EXPECT_NE(box, p) << size << " " << std::hex << code;
+            EXPECT_NE(prev, p) << size << " " << std::hex << code;
+            prev = p;
+        }
+        EXPECT_NE(box, glyph("亜", size, wide));
+        EXPECT_NE(box, glyph("熙", size, wide)); // the last JIS X 0208 kanji
+        const std::string narrow_box = glyph("\x80", size, narrow);
+        for (char c = '!'; c <= '~'; ++c) {
+            const char s[2] = {c, 0};
+            EXPECT_NE(narrow_box, glyph(s, size, narrow)) << size << " " << c;
+        }
+    }
 }
 
 TEST(TextSize, SizeChangeMovesTheCellAndPatternChangesNothing) {
@@ -240,35 +254,6 @@ TEST(TextColour, CurrentColourOnTransparentBackgroundAndTargetPages) {
     vx_draw_string(0, 16, "漢");
     EXPECT_EQ(back, vxtest::count(0x00FF00, 0, 0, 15, 15));
     EXPECT_EQ(0, vx_draw_string(0, 16, ""));
-}
-
-// Runs in a child process so that the font tables start empty there.
-TEST(TextFontsMissingDeathTest, BoxesAndNoCrash) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            setenv("VEXDRAW_FONT_DIR", "/nonexistent/fonts", 1);
-            const std::string dir = vxtest::temp_dir("text_no_fonts");
-            vxtest::open_headless(64, 64, dir);
-            Guarded g(64, 16);
-            int w = vxi_draw_text_on(&g.bm, 0, 0, "Aあｱ", 16, RED);
-            long loads = vxi_font_loads();
-            vxi_draw_text_on(&g.bm, 0, 0, "Bい", 16, RED);
-            std::string p = g.pattern(0, 0, 8, 16, RED);
-            bool boxed = p[2 * 9 + 1] == '#' && p[7 * 9 + 3] == '.';
-            // Each missing file is tried and reported once, not on every
-            // character.
-            std::string log = vxtest::read_file(dir + "/Vexdraw.log");
-            int warnings = 0;
-            for (size_t at = log.find("Warning: フォントファイル"); at != std::string::npos;
-                 at = log.find("Warning: フォントファイル", at + 1))
-                ++warnings;
-            std::exit(w == 32 && boxed && vxi_font_loads() == loads && loads == 3 &&
-                              warnings == 3
-                          ? 0
-                          : 1);
-        },
-        testing::ExitedWithCode(0), "");
 }
 
 TEST(TextSjis, ConversionsRoundTripAndReplaceWhatTheyCannotConvert) {
