@@ -42,6 +42,10 @@ struct VxHost {
     void (*get_view)(int *zoom, int *fullscreen);
     /* The icon changed (vxi_icon). May be null. */
     void (*set_icon)(const VxBitmap *icon);
+    /* Makes the files written so far last where the host keeps them apart
+     * from the process (the browser's storage): 0, or -1 when they could
+     * not be kept. May be null (files last as written). */
+    int (*sync_files)(void);
 };
 
 /* Selected by the entry before the layer starts. */
@@ -50,5 +54,6 @@ const VxHost *vxi_host(void);
 
 const VxHost *vx_sdl_host(void);
 const VxHost *vx_headless_host(void);
+const VxHost *vx_web_host(void);
 
 #endif /* VX_HOST_H */

@@ -168,6 +168,12 @@ int vx_set_mode_text(const char *text);
  * the window's icon (shrunk to 64 x 64, centred in a square). */
 int vx_set_icon_from_screen(int x1, int y1, int x2, int y2);
 
+/* Makes the files the program has written last where the host keeps them
+ * apart from the process (in a browser, its IndexedDB), and waits for it.
+ * Returns 0 (also where files last as written), or -1 when they could not
+ * be kept. */
+int vx_sync_files(void);
+
 /* The program's main, renamed; called by the layer's entry. */
 int vx_program_main(int argc, char *argv[]);
 

@@ -360,6 +360,8 @@ int vx_swap_buffers(void) {
     return 0;
 }
 
+int vx_sync_files(void) { return host && host->sync_files ? host->sync_files() : 0; }
+
 int vx_clear(void) {
     if (pages[shown_page]) vxi_fill_bitmap(pages[shown_page], 0);
     vxi_window_changed();

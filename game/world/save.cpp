@@ -103,7 +103,8 @@ int save_game() {
     if (ok) stage_save_backup(path);
     bool saved = ok && std::rename(tmp, path) == 0;
     finish_save_backup(path, saved);
-    if (saved) return 0;
+    // Kept for good only once the host has it where it lasts (a browser).
+    if (saved) return vx_sync_files() == 0 ? 0 : -1;
     vx_printf("save to %s failed\n", path);
     std::remove(tmp);
     return -1;

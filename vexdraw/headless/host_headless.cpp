@@ -125,7 +125,7 @@ constexpr VxHost headless_host = {
     "headless",     1,               create_window,   set_client_size, move_window,   get_window_pos,
     window_exists,  destroy_window,  invalidate,      pump,          ticks,
     console_open,   console_close,   console_get_pos, console_invalidate,
-    set_console_check, nullptr,      nullptr,         nullptr,
+    set_console_check, nullptr,      nullptr,         nullptr,         nullptr,
 };
 
 }  // namespace

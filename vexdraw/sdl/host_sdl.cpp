@@ -980,6 +980,7 @@ const VxHost sdl_host = {
     .set_view = sdl_set_view,
     .get_view = sdl_get_view,
     .set_icon = apply_icon,
+    .sync_files = nullptr,
 };
 
 }  // namespace
