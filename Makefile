@@ -13,13 +13,19 @@ DESTDIR ?=
 BUILD_PACKAGES = g++ cmake ninja-build pkg-config python3 libsdl2-dev libfreetype-dev libpng-dev xfonts-shinonome \
 	libedit-dev zlib1g-dev libx11-dev libxext-dev libxrender-dev libdecor-0-plugin-1-cairo
 TEST_PACKAGES = $(BUILD_PACKAGES) libgtest-dev libbenchmark-dev xvfb xdotool x11-apps libsixel-bin x11-utils openbox \
-	desktop-file-utils appstream man-db lintian dpkg-dev file mount
+	desktop-file-utils appstream man-db lintian dpkg-dev file mount \
+	emscripten chromium
 # make deb: dpkg-shlibdeps (dpkg-dev) and file name the package's libraries.
 DEB_PACKAGES = $(BUILD_PACKAGES) dpkg-dev file
 
+# The browser build: Debian's Emscripten (with its Node), and the native
+# tools that bake the fonts at build time.
+WEB_DIR ?= build-web
+WEB_PACKAGES = g++ cmake ninja-build pkg-config python3 libfreetype-dev xfonts-shinonome emscripten
+
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: play game test golden build install deb deps-build deps-test deps-deb print-build-packages clean
+.PHONY: play game test golden build install deb web deps-build deps-test deps-deb deps-web print-build-packages clean
 
 play: deps-build
 	@$(MAKE) --no-print-directory game
@@ -34,6 +40,7 @@ game:
 test: deps-test
 	$(CONFIGURE) -DKELDARY_TESTS=ON -DKELDARY_BENCH=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
+	@$(MAKE) --no-print-directory web
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # Records the expected transcripts of the end-to-end key scripts again
@@ -56,6 +63,10 @@ deb: deps-deb
 	cd $(BUILD_DIR) && cpack -G DEB
 	@ls $(BUILD_DIR)/keldary_*_*.deb
 
+# The game in a web page: $(WEB_DIR)/site/ (index.html, keldary.js, keldary.wasm).
+web: deps-web
+	./tools/build-web.sh $(WEB_DIR) $(JOBS)
+
 deps-build:
 	@./tools/install-deps.sh $(BUILD_PACKAGES)
 
@@ -68,5 +79,8 @@ deps-deb:
 print-build-packages:
 	@echo $(BUILD_PACKAGES)
 
+deps-web:
+	@./tools/install-deps.sh $(WEB_PACKAGES)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WEB_DIR)

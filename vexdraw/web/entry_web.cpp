@@ -38,19 +38,23 @@ EM_JS(int, js_is_node, (), { return ENVIRONMENT_IS_NODE ? 1 : 0; });
 EM_JS(void, js_mount_storage, (), {
     Module.vxStorageState = 0;
     FS.mkdir('/keldary');
-    try {
-        FS.mount(IDBFS, {}, '/keldary');
-    } catch (e) {
-        Module.vxStorage = false;
-        Module.vxStorageState = 1;
-        return;
-    }
-    FS.syncfs(true, function(err) {
+    const done = function(err) {
         Module.vxStorage = !err;
         Module.vxStorageState = 1;
         if (err && Module.vxStatus)
             Module.vxStatus('This browser keeps no files for this page: the game cannot be saved.');
-    });
+    };
+    // Without IndexedDB (some private windows) IDBFS would end the program.
+    if (typeof indexedDB === 'undefined' || !indexedDB) {
+        done('no IndexedDB');
+        return;
+    }
+    try {
+        FS.mount(IDBFS, {}, '/keldary');
+        FS.syncfs(true, done);
+    } catch (e) {
+        done(e);
+    }
 });
 
 EM_JS(int, js_storage_state, (), { return Module.vxStorageState; });

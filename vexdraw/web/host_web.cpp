@@ -64,7 +64,11 @@ EM_JS(void, js_sync_start, (), {
         Module.vxSyncState = -1;
         return;
     }
-    FS.syncfs(false, function(err) { Module.vxSyncState = err ? -1 : 1; });
+    try {
+        FS.syncfs(false, function(err) { Module.vxSyncState = err ? -1 : 1; });
+    } catch (e) {
+        Module.vxSyncState = -1;
+    }
 });
 
 EM_JS(int, js_sync_state, (), { return Module.vxSyncState; });
@@ -182,9 +186,11 @@ void pump(int timeout_ms) {
     const uint32_t start = ticks();
     for (;;) {
         present();
+        // One event at a time once it gave the core keys: the core's
+        // queue of 16 must never overflow, however fast the page types.
         int ev[4];
         int handled = 0;
-        while (js_next_event(ev)) {
+        while (vxi_key_queue_empty() && js_next_event(ev)) {
             handle_event(ev);
             ++handled;
         }
