@@ -234,6 +234,12 @@ class Browser:
             self.type_line(line)
         self.wait_idle()
 
+    def ime(self, text):
+        """Text from an input method: composed, then committed."""
+        for n in range(1, len(text) + 1):
+            self.call("Input.imeSetComposition", text=text[:n], selectionStart=n, selectionEnd=n)
+        self.call("Input.insertText", text=text)
+
     def canvas_png(self):
         url = self.eval("document.getElementById('canvas').toDataURL('image/png')")
         return base64.b64decode(url.split(",", 1)[1])
@@ -342,14 +348,17 @@ def main():
         browser.wait_idle()
         failures.append(compare("after answering no", browser.canvas_png(), before))
         # A browser that keeps nothing: the save fails in the game's words.
+        # The game is started with はじめる from an input method, as the
+        # desktop types it in romaji.
         browser.open_page(refuse_storage=True)
         browser.navigate(url)
-        browser.type_keys("{F1}{F1}start\nsave\nlook")
+        browser.ime("はじめる")
+        browser.type_keys("\n{F1}{F1}save\nlook")
         browser.screenshot(os.path.join(shots, "8-no-storage.png"))
         nowhere = os.path.join(out, "not-a-directory")
         open(nowhere, "w").close()
         failures.append(compare("a refused save", browser.canvas_png(),
-                                desktop_run(exe, "{F1}{F1}start\nsave\nlook\n", nowhere,
+                                desktop_run(exe, "hajimeru\n{F1}{F1}save\nlook\n", nowhere,
                                             os.path.join(out, "refused.png"))))
     finally:
         browser.close()
