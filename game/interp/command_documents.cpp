@@ -1,6 +1,7 @@
 // The documents the player reads and the texts of timed events and deaths.
 // Each message call is one console paragraph; a "%w" waits for Return and
-// everything printed meanwhile queues behind it. The puzzles depend on some
+// everything printed meanwhile queues behind it. In a paged document every
+// page after a wait opens with "\n", a blank line. The puzzles depend on some
 // of the facts told here (the dog's name, the catalyst, the insulation, the
 // green button, the Elder Sign, the spell), so the wording may change but
 // those facts must stay.
@@ -160,13 +161,13 @@ void doc_owner_confession_full() {
 void doc_owner_confession() {
     message("余は、死の床にある妻を救はんが為、禁断の儀式によりて異界の存在を喚び出した。"
             "あれは、此の屋敷に在る全てと引き換へに、余の願ひを叶へると約したのである。%w");
-    message("然るに、あれが奪つたのは財貨ばかりではなかつた。"
+    message("\n然るに、あれが奪つたのは財貨ばかりではなかつた。"
             "屋敷に住まふ人間までもが、あれのものとなつたのだ。%w");
-    message("使用人どもは今や、あれの傀儡に過ぎぬ。虚ろな眼をして屋敷を彷徨ひ、"
+    message("\n使用人どもは今や、あれの傀儡に過ぎぬ。虚ろな眼をして屋敷を彷徨ひ、"
             "あれの命ずるままに動いてゐる。%w");
-    message("余が無事でゐられるのは、魔術の護りを施した此の部屋の中だけである。%w");
-    message("入り口は既に塞がれた。余が再び此の部屋を出ることは、もはや叶ふまい。%w");
-    message("悔やまれるは、あれを還すに要る「旧神の印」を持たぬまま、儀式を行つたことである。"
+    message("\n余が無事でゐられるのは、魔術の護りを施した此の部屋の中だけである。%w");
+    message("\n入り口は既に塞がれた。余が再び此の部屋を出ることは、もはや叶ふまい。%w");
+    message("\n悔やまれるは、あれを還すに要る「旧神の印」を持たぬまま、儀式を行つたことである。"
             "嗚呼、愚かなる余を許し給へ。");
 }
 
@@ -182,18 +183,27 @@ void doc_ritual_letter() {
             "魔法陣を科学の力で増幅すれば、門を開くに足る力が得られるやもしれぬ。");
 }
 
+namespace {
+
+// The marked page; lead opens it: "\n" leaves a blank line after a wait, as
+// every page of a paged document does.
+void spell_book_page(const char *lead) {
+    message("%s極東の高僧の書にいわく、「死者を蘇らせんとして喚び出されし存在を還さんとする者は、"
+            "祭壇に火を灯し、香を焚き、旧神の印を掲げて、次の呪文を唱えよ」",
+            lead);
+    message("≪%s≫", romaji_mode() ? SPELL_FRAGMENT_BOOK_ROMAJI : SPELL_FRAGMENT_BOOK_HIRAGANA);
+}
+
+}  // namespace
+
 void doc_spell_book_full() {
     message("オカルトじみた冒涜的な内容の本をぱらぱらめくっていくと、印のついたページが見つかった。%w");
-    doc_spell_book();
+    spell_book_page("\n");
     message("肝心の呪文の部分が、虫に食われていて一部しか読み取れない。");
     message("呪文の下には、歪んだ星のような文様が描かれている。");
 }
 
-void doc_spell_book() {
-    message("極東の高僧の書にいわく、「死者を蘇らせんとして喚び出されし存在を還さんとする者は、"
-            "祭壇に火を灯し、香を焚き、旧神の印を掲げて、次の呪文を唱えよ」");
-    message("≪%s≫", romaji_mode() ? SPELL_FRAGMENT_BOOK_ROMAJI : SPELL_FRAGMENT_BOOK_HIRAGANA);
-}
+void doc_spell_book() { spell_book_page(""); }
 
 void doc_spell_fragment() {
     message("両端は不鮮明だが、判読できる部分は以下のように読める。");
@@ -213,12 +223,12 @@ void doc_colonel_notes_full() {
 void doc_colonel_notes() {
     message("召喚の魔法陣を探して地下へ降りたが、しくじった。戻る道をふさがれ、"
             "この地下に閉じ込められてしまった。%w");
-    message("わかったことを書き残しておく。あれの本体は、庭の投影魔法陣の真下に潜んでいるに違いない。%w");
-    message("わしの切り札は、オリオンの首輪に託してある。%w");
-    message("この部屋の機械は、投影魔法陣に力を送るための装置だ。だが、壊されている。%w");
-    message("手はこうだ。上へ戻って魔法陣を探し出し、起動させる。そして投影魔法陣の下で、"
+    message("\nわかったことを書き残しておく。あれの本体は、庭の投影魔法陣の真下に潜んでいるに違いない。%w");
+    message("\nわしの切り札は、オリオンの首輪に託してある。%w");
+    message("\nこの部屋の機械は、投影魔法陣に力を送るための装置だ。だが、壊されている。%w");
+    message("\n手はこうだ。上へ戻って魔法陣を探し出し、起動させる。そして投影魔法陣の下で、"
             "旧神の印を掲げて呪文を唱えるのだ。%w");
-    message("だが、扉の外では触手どもが待ち構えておる。ショットガンなど、あれには"
+    message("\nだが、扉の外では触手どもが待ち構えておる。ショットガンなど、あれには"
             "豆鉄砲ほどの役にも立たん。");
 }
 

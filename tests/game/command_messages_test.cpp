@@ -368,19 +368,31 @@ TEST_F(Catalogue, StudyNoteStopsFourTimesEachPartOnItsOwnLines) {
         }
         for (std::size_t i = 0; i < parts.size(); ++i) {
             auto &p = parts[i];
-            // Later parts open with a blank line, then their paragraph.
-            if (i > 0) {
-                ASSERT_GE(p.size(), 2u) << "part " << i;
-                EXPECT_EQ(p[0], "") << "part " << i;
-                EXPECT_NE(p[1], "") << "part " << i;
-            }
             // Each part ends a sentence: nothing is split across a stop.
+            ASSERT_FALSE(p.empty()) << "part " << i;
             const std::string &last = p.back();
             ASSERT_GE(last.size(), 2u) << "part " << i;
             EXPECT_EQ(last.substr(last.size() - 2), "。") << "part " << i << ": " << last;
         }
         if (!full) {
             EXPECT_NE(parts[4].back(), "　手記はここで終わっている。");
+        }
+    }
+}
+
+// Every paged document is laid out alike: its first page starts at once,
+// and each page after a wait opens with one blank line, then its paragraph.
+TEST_F(Catalogue, PagedDocumentsOpenEachPageAfterAWaitWithOneBlankLine) {
+    for (const Entry &e : catalogue) {
+        if (e.stops == 0) continue;
+        auto parts = parts_of(e.print);
+        ASSERT_EQ(static_cast<int>(parts.size()) - 1, e.stops) << e.name;
+        ASSERT_FALSE(parts[0].empty()) << e.name;
+        EXPECT_NE(parts[0][0], "") << e.name;
+        for (std::size_t i = 1; i < parts.size(); ++i) {
+            ASSERT_GE(parts[i].size(), 2u) << e.name << " page " << i;
+            EXPECT_EQ(parts[i][0], "") << e.name << " page " << i;
+            EXPECT_NE(parts[i][1], "") << e.name << " page " << i;
         }
     }
 }
