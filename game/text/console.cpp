@@ -16,6 +16,10 @@ int rollback = 0;
 char console_cont[CONSOLE_WIDTH + 1];
 int console_cont_len = 0;
 void (*wait_return_callback)() = nullptr;
+// The wait prompt goes to the transcript when the input line first shows
+// it, after everything printed for the same key: a command may go on
+// printing after it starts a wait (a move's description, say).
+bool prompt_untold = false;
 long finished_count = 0;
 
 // Characters that may not begin, and may not end, a wrapped line.
@@ -135,6 +139,8 @@ void console_redraw() {
     for (int i = 0; i < CONSOLE_VIEW_LINES; ++i)
         vx_draw_string(32, 354 + 18 * i, console_lines[(first + i) % CONSOLE_LINES]);
     vx_draw_string(32, 462, input_line_text());
+    if (prompt_untold && wait_return_callback) vx_transcript(wait_prompt);
+    prompt_untold = false;
 }
 
 const char *console_line(int back) {
@@ -156,7 +162,7 @@ void set_wait_return_callback(void (*callback)()) {
     vx_printf("set_wait_return_callback called\n");
     vx_set_key_press_callback(wait_return_key_handler);
     line_set_text(wait_prompt);
-    if (!wait_return_callback) vx_transcript(wait_prompt); // once, as shown
+    if (!wait_return_callback) prompt_untold = true; // once, as shown
 
     wait_return_callback = callback;
 }
@@ -168,6 +174,7 @@ void console_cancel_wait() {
     vx_printf("wait return cancelled\n");
     vx_set_key_press_callback(console_key_handler);
     wait_return_callback = nullptr;
+    prompt_untold = false;
     line_set_text(">");
     line_reset();
 }

@@ -188,3 +188,37 @@ TEST(FullGame, EnglishTwinPlaysTheSameGameInHiraganaMode) {
         ++next;
     }
 }
+
+// Every [Return] prompt comes after the text it waits on: after a line of
+// reply, never straight after a command or a blank line, in each recorded
+// game (the transcripts are checked against the program above). The one
+// wait with no text of its own is the ending's last: THE END appears on the
+// cliff, and the game-clear banner follows.
+TEST(FullGame, EveryReturnPromptComesAfterTheTextItWaitsOn) {
+    const std::string prompt = utf8(u8"[リターンキーを押してください]");
+    const std::string banner = utf8(u8"      + + + + + + +  ゲームクリア  + + + + + + + +");
+    for (const char *name : {"ground_floor.transcript", "full_game.transcript", "full_game_en.transcript",
+                             "full_game.text"}) {
+        std::vector<std::string> lines = lines_of(vxtest::read_file(e2e::e2e_file(name)));
+        int prompts = 0, picture_waits = 0;
+        for (size_t i = 1; i < lines.size(); ++i) {
+            if (lines[i] != prompt) continue;
+            ++prompts;
+            const std::string &before = lines[i - 1];
+            if (before == prompt) {
+                ++picture_waits;
+                EXPECT_TRUE(i + 1 < lines.size() && lines[i + 1] == banner) << name << " line " << i + 1;
+                continue;
+            }
+            EXPECT_FALSE(before.empty() || before[0] == '>' || before[0] == '?')
+                << name << " line " << i + 1 << " follows: " << before;
+        }
+        EXPECT_GT(prompts, 0) << name;
+        EXPECT_EQ(picture_waits, std::string(name) == "ground_floor.transcript" ? 0 : 1) << name;
+    }
+    // At the cave's exit the run for it and the shore it leads to are told
+    // first; the wait is for both.
+    e2e::expect_in_order(unwrapped(vxtest::read_file(e2e::e2e_file("full_game.transcript"))),
+                         {u8"洞窟の出口へと走った。洞窟を出ると、そこは海岸だった。",
+                          u8"屋敷の駒形切妻屋根が見えている。[リターンキーを押してください]洞窟の中からは"});
+}
