@@ -75,6 +75,10 @@ constexpr placed_glyph the_end[] = {
     {glyph_e, 12, 340}, {glyph_n, 10, 398}, {glyph_d, 8, 456},
 };
 constexpr int END_Y = 146;
+// The letters as drawn (the grid a fifth larger), and the black margin left
+// round the words so that no line of the cliff runs between their strokes.
+constexpr int END_LETTER_W = 40 * 6 / 5, END_LETTER_H = 60 * 6 / 5;
+constexpr int END_MARGIN = 3;
 
 // Where the water's edge crosses the height y (its points run down-left).
 int shore_x(int y) {
@@ -154,6 +158,13 @@ void area_cliff_draw() {
         for (int i = 0; i < 6; ++i) vx_draw_line(540 + i * 4, 30 + i * 18, 546 + i * 4, 34 + i * 18);
     }
     if (flag_test_not(F_THE_END)) return;
+    // The words stand on a black ground of their own, then each letter is an
+    // occluder with its white outline.
+    constexpr int n = sizeof the_end / sizeof the_end[0];
+    black();
+    vx_fill_rect(the_end[0].x - END_MARGIN, END_Y - END_MARGIN, the_end[n - 1].x + END_LETTER_W + END_MARGIN,
+                 END_Y + END_LETTER_H + END_MARGIN);
+    white();
     for (const placed_glyph &g : the_end) {
         occlude_at(g.p, g.n, g.x, END_Y, 6, 5);
         if (g.p == glyph_d) {

@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -77,6 +79,42 @@ TEST_F(Pictures, PlacesSharingANameLookDifferent) {
                            {ai_boys_room, ai_girls_room}, {ai_bathroom, ai_bathroom_2f},
                            {ai_guestroom_1f, ai_guestroom_2f}, {ai_balcony, ai_balcony_down}};
     for (const auto &p : pairs) EXPECT_NE(draw(p[0]), draw(p[1])) << p[0] << " and " << p[1];
+}
+
+// The pixels of the picture area, drawn over a ground of one colour.
+std::vector<uint32_t> picture_over(int area, uint32_t ground) {
+    VxBitmap *page = vxi_shown_page();
+    vxi_fill_bitmap(page, ground);
+    vx_set_color(255, 255, 255);
+    area_draw_picture(area);
+    return {page->px, page->px + page->w * page->h};
+}
+
+TEST_F(Pictures, TheEndOnTheCliffHidesWhatStandsBehindIt) {
+    flag_set(F_FIRE_PILLAR);
+    flag_set(F_HOUSE_BURNS);
+    const std::vector<uint32_t> before = picture_over(ai_cliff, 0);
+    flag_set(F_THE_END);
+    const std::vector<uint32_t> after = picture_over(ai_cliff, 0);
+    // Where the words are: the box of what changes when they appear.
+    const int w = vxi_shown_page()->w;
+    int x1 = w, y1 = w, x2 = -1, y2 = -1;
+    for (size_t i = 0; i < after.size(); ++i) {
+        if (after[i] == before[i]) continue;
+        int x = static_cast<int>(i) % w, y = static_cast<int>(i) / w;
+        x1 = std::min(x1, x), x2 = std::max(x2, x), y1 = std::min(y1, y), y2 = std::max(y2, y);
+    }
+    ASSERT_GT(x2 - x1, 300);
+    ASSERT_GT(y2 - y1, 60);
+    // Over a white ground, whatever would lie behind the words is white: in
+    // their box they look just as they do over black, strokes, holes, gaps
+    // and all.
+    const std::vector<uint32_t> over_white = picture_over(ai_cliff, 0xFFFFFF);
+    int showing = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) showing += over_white[y * w + x] != after[y * w + x];
+    EXPECT_EQ(showing, 0) << "pixels behind THE END show through in (" << x1 << "," << y1 << ")-(" << x2 << ","
+                          << y2 << ")";
 }
 
 // With KELDARY_PICTURE_DIR set, writes every picture with all flags clear
