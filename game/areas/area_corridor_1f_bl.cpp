@@ -58,7 +58,7 @@ int area_corridor_1f_bl_handler(int vid, int nid, int *noun_here) {
     case ni_wall:
         return look_reply(vid, "右の壁には燭台と、海を描いた小さな風景画が掛かっている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_front_door, ni_left_door});
     }
 }
 

@@ -76,7 +76,7 @@ int area_corridor_1f_br_handler(int vid, int nid, int *noun_here) {
     case ni_wall:
         return look_reply(vid, "突き当たりの壁だ。高いところに小さな窓があり、その下に戸棚が置かれている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_left_door, ni_right_door});
     }
 }
 

@@ -61,7 +61,7 @@ int area_corridor_1f_fl_handler(int vid, int nid, int *noun_here) {
     case ni_wall:
         return look_reply(vid, "色あせた壁紙の壁だ。腰の高さから下は板張りになっている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_right_door, ni_back_door});
     }
 }
 

@@ -93,7 +93,7 @@ int area_corridor_1f_fr_handler(int vid, int nid, int *noun_here) {
         }
         return 0;
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_left_door, ni_back_door});
     }
 }
 

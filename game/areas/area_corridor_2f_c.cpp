@@ -50,7 +50,7 @@ int area_corridor_2f_c_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "太い梁が何本も渡された天井だ。梁の間には蜘蛛の巣が張っている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_front_door, ni_back_door});
     }
 }
 

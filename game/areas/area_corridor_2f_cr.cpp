@@ -76,7 +76,7 @@ int area_corridor_2f_cr_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "天井は丸いアーチ形になっていて、奥に向かっていくつもの梁が弧を描いている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_left_door, ni_right_door});
     }
 }
 

@@ -97,7 +97,7 @@ int area_corridor_2f_l_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "天井から小さなシャンデリアが下がっている。蝋燭はとうに燃え尽きている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_front_door, ni_left_door, ni_right_door});
     }
 }
 

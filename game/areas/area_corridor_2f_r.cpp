@@ -75,7 +75,7 @@ int area_corridor_2f_r_handler(int vid, int nid, int *noun_here) {
     case ni_ceiling:
         return look_reply(vid, "天井から、鉄の枠にガラスをはめたランタンが吊り下がっている。");
     default:
-        return corridor_noun(vid, nid, noun_here);
+        return corridor_noun(vid, nid, noun_here, {ni_left_door, ni_right_door});
     }
 }
 

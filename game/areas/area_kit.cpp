@@ -66,13 +66,13 @@ int unknown_noun(int nid, int *noun_here) {
     return 0;
 }
 
-int corridor_noun(int vid, int nid, int *noun_here) {
+int corridor_noun(int vid, int nid, int *noun_here, std::initializer_list<int> doors) {
     switch (nid) {
     case ni_room:
     case ni_corridor:
         return room_noun(vid, noun_here);
     case ni_door:
-        msg_several_doors();
+        msg_several_doors(doors);
         return 1;
     default:
         return unknown_noun(nid, noun_here);

@@ -4,6 +4,8 @@
 
 #include "vexdraw.h"
 
+#include <initializer_list>
+
 // ---- Handlers ----
 
 constexpr int NO_FLAG = -1;
@@ -33,9 +35,9 @@ template <int N> int exit_or_look(const area_exit (&exits)[N], int vid, void (*l
 // not here.
 int unknown_noun(int nid, int *noun_here);
 // The end of a corridor's noun switch: "room" and "corridor" answer look
-// and exit as they do without a noun, "door" says there are several, the
-// rest as unknown_noun.
-int corridor_noun(int vid, int nid, int *noun_here);
+// and exit as they do without a noun, "door" says there are several and
+// names the corridor's doors with their words, the rest as unknown_noun.
+int corridor_noun(int vid, int nid, int *noun_here, std::initializer_list<int> doors);
 // The end of the noun switch of a room whose one door is behind: "room" as
 // in a corridor, "door" and "back door" walk out backward when opened, the
 // rest as unknown_noun.
