@@ -27,8 +27,8 @@ bool armour_lying() { return flag_test(F_LIBRARY_ARMOUR_DOWN); }
 void look_room() {
     area_print_description(ai_library);
     message("左右と正面の三方の壁は、天井まで届く%nlになっている。", ni_bookshelf);
-    message("正面の本棚%nw、左の本棚%nw、右の本棚%nwには、それぞれ違う分野の本が並んでいる。", ni_front_bookshelf,
-            ni_left_bookshelf, ni_right_bookshelf);
+    message("正面の本棚%nwには経済学や医学の本、左の本棚%nwには文学全集、右の本棚%nwには%nlなどのオカルトの本が並んでいる。",
+            ni_front_bookshelf, ni_left_bookshelf, ni_right_bookshelf, ni_necromancy);
     if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED))
         message("正面の本棚の間には扉%nwがあり、閉まっている。", ni_front_door);
     else

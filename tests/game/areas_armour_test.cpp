@@ -288,8 +288,10 @@ TEST_F(Armour, LibraryTrippedArmourRisesAgainWithoutTheWetSponge) {
 TEST_F(Armour, LibraryHiddenPassageLadderAndShelfTop) {
     enter(ai_library);
     flag_set(107);
-    // The shelves are named, with their words, by the room and by the reply to the shared word.
-    EXPECT_TRUE(said(play({"look"}), "正面の本棚[front bookshelf]、左の本棚[left bookshelf]、右の本棚[right bookshelf]"));
+    // The shelves are named, with their words, by the room and by the reply to the shared word; the
+    // room names the book on the right shelf too, before anything sends the player to it.
+    EXPECT_TRUE(said(play({"look"}), "正面の本棚[front bookshelf]には経済学や医学の本、左の本棚[left bookshelf]には文学全集、"
+                                     "右の本棚[right bookshelf]には『5分でできる交霊術』[necromancy]などのオカルトの本"));
     EXPECT_TRUE(said(play({"move bookshelf"}), "本棚は複数ある。正面の本棚[front bookshelf]、左側の本棚[left "
                                               "bookshelf]と右側の本棚[right bookshelf]がある。"));
     EXPECT_TRUE(said(play({"open door"}), "扉は複数ある。正面の扉[front door]と右側の扉[right door]がある。"));
