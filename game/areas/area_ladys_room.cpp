@@ -40,12 +40,12 @@ void look_room() {
         message("左手には大人でも入れそうなほど大きな%nlがあり、扉が開いている。", ni_wardrobe);
     message("正面の%nlはガラスが割れ、冷たい風が吹き込んでいる。", ni_window);
     message("右手には%nlがあるが、鏡は無残に割れ、床に破片が散らばっている。", ni_dressing_table);
-    if (flag_test(F_DRESSER_DRAWER_OPEN)) {
-        if (necklace_lying())
-            message("化粧台の%nlが開いていて、中に%nlが見える。", ni_drawer, ni_necklace);
-        else
-            message("化粧台の%nlは開いたままだ。", ni_drawer);
-    }
+    if (flag_test_not(F_DRESSER_DRAWER_OPEN))
+        message("化粧台には、鍵穴のついた小さな%nlがある。", ni_drawer);
+    else if (necklace_lying())
+        message("化粧台の%nlが開いていて、中に%nlが見える。", ni_drawer, ni_necklace);
+    else
+        message("化粧台の%nlは開いたままだ。", ni_drawer);
     if (branch_lying()) message("窓の下には、ガラスを突き破って飛び込んできたらしい%nlが落ちている。", ni_branch);
     if (flag_test(F_DOOR_CORRIDOR_2F_CR_LADYS_ROOM))
         message("背後の扉は廊下に通じている。");
@@ -108,7 +108,7 @@ int drawer(int vid, int nid) {
         if (nid == ni_dressing_table)
             message("優美な曲線の化粧台だ。鏡は蜘蛛の巣のようにひび割れ、半分ほどが床に落ちている。");
         if (flag_test_not(F_DRESSER_DRAWER_OPEN))
-            message("化粧台には小さな抽斗がひとつあり、金色の縁取りのある鍵穴がついている。");
+            message("化粧台には小さな抽斗%nwがひとつあり、金色の縁取りのある鍵穴がついている。", ni_drawer);
         else if (necklace_lying())
             message("開いた抽斗の中に%nlが入っている。", ni_necklace);
         else

@@ -59,8 +59,9 @@ void go_down() {
 void look_around() {
     area_print_description(ai_laundry);
     message("奥には%nlがあり、その上に%nlが載っている。壁際には古い板が何枚も立てかけてある。", ni_washer, ni_dryer);
+    // The glaring dog as the room shows it: the same words, named.
     if (dog_on_hatch())
-        dog_glares();
+        message("%nlの上に座り込んでいる%nlが、こちらを睨んでいる。", ni_hatch, ni_dog);
     else if (dog_here())
         message("立ち上がった%nlが、こちらを見つめている。床のマットの脇には%nlがある。", ni_dog, ni_hatch);
     else

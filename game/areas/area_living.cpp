@@ -93,9 +93,10 @@ int clock(int vid) {
     case vi_look:
     case vi_examine:
         if (flag_test(F_CLOCK_RUNNING))
-            message("文字盤の上に小窓のついた鳩時計だ。振り子がコチコチと時を刻んでいる。");
+            message("文字盤の上に小窓のついた鳩時計だ。振り子がコチコチと揺れ、針%nwが時を刻んでいる。", ni_clock_hands);
         else
-            message("文字盤の上に小窓のついた鳩時計だ。止まっているらしく、針は動かない。錘の鎖が下に垂れている。");
+            message("文字盤の上に小窓のついた鳩時計だ。止まっているらしく、針%nwは動かない。錘の鎖%nwが下に垂れている。",
+                    ni_clock_hands, ni_chain);
         if (bird_out()) message("開いた小窓から%nlが顔を出している。", ni_bird);
         return 1;
     case vi_adjust:

@@ -32,6 +32,7 @@ void look_room() {
     if (paper_stuck()) message("隅のポケットの一つに、丸めた%nlが詰まっている。", ni_wastepaper);
     if (paper_in_tray()) message("台の下の受け皿に%nlが落ちている。", ni_wastepaper);
     message("左手の壁には%nlが掛かっていて、正面には%nlがある。", ni_target, ni_window);
+    message("的の真ん中には、折りたたんだ便箋%nwが矢で留められている。", ni_letter);
     if (flag_test(F_DOOR_CORRIDOR_1F_BL_PLAYROOM))
         message("背後の扉は廊下に通じている。");
     else
