@@ -33,6 +33,14 @@ constexpr int SHOWN_WORD_MAX = 96;
 
 bool is_blank(char c) { return c == ' '; }
 
+// The words of what is carried, on one trace line after the command's own:
+// what the player could name from the inventory at that moment.
+void trace_carried() {
+    vx_printf("carried:");
+    for (int i = 0; i < item_count_get(); ++i) vx_printf("[%s]", nid2noun(item_at(i)));
+    vx_printf("\n");
+}
+
 
 
 // Copies a typed word into out so that it can be handed to message as an
@@ -217,6 +225,7 @@ void run_command(char *line) {
     char *verb = nullptr;
     char *noun = nullptr;
     parse_line(line, &verb, &noun);
+    trace_carried();
     // The noun first: the verb's meaning may depend on it.
     int nid = word2nid(noun);
     int vid = word2vid(verb, nid);
