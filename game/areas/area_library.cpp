@@ -27,8 +27,10 @@ bool armour_lying() { return flag_test(F_LIBRARY_ARMOUR_DOWN); }
 void look_room() {
     area_print_description(ai_library);
     message("左右と正面の三方の壁は、天井まで届く%nlになっている。", ni_bookshelf);
-    message("正面の本棚%nwには経済学や医学の本、左の本棚%nwには文学全集、右の本棚%nwには%nlなどのオカルトの本が並んでいる。",
-            ni_front_bookshelf, ni_left_bookshelf, ni_right_bookshelf, ni_necromancy);
+    // One shelf a line, so that a wrapped line never splits a shelf's word.
+    message("正面の本棚%nwには、経済学や医学の本が並んでいる。", ni_front_bookshelf);
+    message("左の本棚%nwには、文学全集がずらりと揃っている。", ni_left_bookshelf);
+    message("右の本棚%nwには、%nlなどのオカルトの本が集められている。", ni_right_bookshelf, ni_necromancy);
     if (flag_test(F_STUDY_LIBRARY_DOOR_CLOSED))
         message("正面の本棚の間には扉%nwがあり、閉まっている。", ni_front_door);
     else
@@ -311,7 +313,8 @@ int right_bookshelf(int vid) {
     switch (vid) {
     case vi_look:
     case vi_examine:
-        message("オカルトや心霊術の本ばかりが並んだ本棚だ。中に%nlという本がある。", ni_necromancy);
+        message("オカルトや心霊術の本ばかりが並んだ本棚だ。");
+        message("中に%nlという本がある。", ni_necromancy);
         if (flag_test(F_PASSAGE_OPEN))
             message("本棚は扉のように開いていて、奥に%nlが続いている。", ni_passage);
         else if (flag_test(F_SHELF_HANDLE_FOUND))
