@@ -33,6 +33,9 @@ protected:
 
 TEST_F(Shadow, DressingTableDrawerOpensOnlyWithTheGoldenKey) {
     enter(ai_ladys_room);
+    // The room and the dressing table show the drawer's word before it is opened.
+    EXPECT_TRUE(said(play({"look"}), "化粧台には、鍵穴のついた小さな抽斗[drawer]がある。"));
+    EXPECT_TRUE(said(play({"look dressing table"}), "化粧台には小さな抽斗[drawer]がひとつあり"));
     EXPECT_TRUE(said(play({"get necklace"}), "ここには見あたらない。"));
     EXPECT_TRUE(said(play({"open drawer"}), "鍵が掛かっている。"));
     EXPECT_FALSE(flag_test(95));
@@ -49,7 +52,7 @@ TEST_F(Shadow, DressingTableDrawerOpensOnlyWithTheGoldenKey) {
     EXPECT_TRUE(said(play({"open drawer"}), "化粧台の抽斗を開けた。"));
     EXPECT_TRUE(flag_test(95));
     EXPECT_TRUE(said(play({"open dressing table"}), "化粧台の抽斗はもう開いている。"));
-    EXPECT_TRUE(said(play({"look"}), "首飾り"));
+    EXPECT_TRUE(said(play({"look"}), "化粧台の抽斗[drawer]が開いていて、中に首飾り[necklace]が見える。"));
     EXPECT_TRUE(said(play({"look necklace"}), "宝石のついた首飾りだ。"));
     EXPECT_FALSE(flag_test(F_DANGER));
 }
