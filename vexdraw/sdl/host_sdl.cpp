@@ -14,8 +14,9 @@
  * Keys are reported with the Win32 virtual-key numbers the core's
  * translation table is written for, modifiers as the generic Shift,
  * Control and Alt codes with the held state of their two keys, exactly as
- * a Windows host reports them.  Alt combinations and F10 are system keys:
- * they go to the menu and produce no key events.
+ * a Windows host reports them.  Alt combinations, Alt alone and F10 are
+ * system keys: they go to the menu (menu.cpp has its keyboard mode) and
+ * produce no key events, nor does any key while the menu is active.
  */
 #include "host.h"
 #include "menu.h"
@@ -483,12 +484,20 @@ void present_pending(void) {
     if (console_dirty) present_console();
 }
 
+// The close box, Alt+F4, a session's end: the quit question, over a menu
+// that is left first.
+void close_request(void) {
+    menu_leave();
+    main_dirty = true;
+    vxi_close_request();
+}
+
 void run_menu_action(MenuAction a) {
     main_dirty = true;
     switch (a) {
     case MENU_QUIT: vxi_menu_command(0); break;
     case MENU_CONSOLE: vxi_menu_command(2); break;
-    case MENU_CLOSE: vxi_close_request(); break;
+    case MENU_CLOSE: close_request(); break;
     case MENU_ZOOM_IN: zoom_step(1); break;
     case MENU_ZOOM_OUT: zoom_step(-1); break;
     case MENU_FULLSCREEN: set_fullscreen(!fullscreen); break;
@@ -621,30 +630,25 @@ void key_event(const SDL_KeyboardEvent &e) {
     } else {
         vk = host_key(e.keysym);
     }
-    if (vk == 0 || vk == VK_MENU) return;  // Alt alone belongs to the menu
+    if (vk == 0) return;
+    MenuAction action = MENU_NOTHING;
+    bool menus = false;
+    if (vxi_question_is_open())
+        menu_leave();  // the question has the keyboard; the menu waits
+    else
+        menus = menu_key(vk, down, held, &action) != 0;
+    if (menus) run_menu_action(action);
+    if (vk == VK_MENU) return;  // Alt alone belongs to the menu
     if (!down) {
         // Releases always reach the core, also those of keys pressed with
-        // Alt held, so that its key-down map and modifier state never keep
-        // a key that is up.
+        // Alt held or in the menu, so that its key-down map and modifier
+        // state never keep a key that is up.
         vxi_host_key_up(vk, held);
         return;
     }
+    if (menus) return;
     if (vxi_question_is_open()) {
-        // The question has the keyboard; the menu waits.
         if (!held.alt) vxi_host_key_down(vk, held);
-        return;
-    }
-    if (vk == VK_F10) {
-        // F10 is the menu key; with no keyboard menu mode here it only
-        // closes an open drop-down.
-        if (menu_dropdown_open()) {
-            menu_close_dropdown();
-            main_dirty = true;
-        }
-        return;
-    }
-    if (held.alt || menu_dropdown_open()) {
-        run_menu_action(menu_key(vk, held.alt != 0));
         return;
     }
     const MenuAction shortcut = view_shortcut(e.keysym);
@@ -670,13 +674,13 @@ void button_event(const SDL_MouseButtonEvent &e) {
             if (inside && fy >= MENU_H) vxi_host_button(fx, fy - MENU_H, b, 1);
             return;
         }
-        if (!inside || fy < MENU_H || menu_dropdown_open()) {
+        if (!inside || fy < MENU_H || menu_active()) {
             swallow_up |= mask;
             MenuAction a = MENU_NOTHING;
             if (b == 1 && inside)
                 a = menu_click(fx, fy);
             else
-                menu_close_dropdown();
+                menu_leave();
             run_menu_action(a);
             return;
         }
@@ -712,13 +716,14 @@ void window_event(const SDL_WindowEvent &e) {
     if (main_id && e.windowID == main_id) {
         switch (e.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            vxi_close_request();
+            close_request();
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            if (menu_dropdown_open()) {
-                menu_close_dropdown();
-                main_dirty = true;
-            }
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            // The menu is left, and an Alt held across the change (Alt+Tab)
+            // does not enter it when it comes up.
+            if (menu_active()) main_dirty = true;
+            menu_leave();
             break;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_EXPOSED:
@@ -752,7 +757,7 @@ void handle_event(const SDL_Event &e) {
         // for events would return at once from now on.
         const char *driver = SDL_GetCurrentVideoDriver();
         if (driver && !std::strcmp(driver, "wayland")) end_display_lost();
-        vxi_close_request();
+        close_request();
         break;
     }
     case SDL_WINDOWEVENT:

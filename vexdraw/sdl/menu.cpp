@@ -1,6 +1,6 @@
 // The menu bar of the SDL host, drawn by us in the look of a classic
 // Windows menu: a light grey strip, black text with the mnemonic letter
-// underlined, a navy highlight on the open pop-up and its drop-down.
+// underlined, a navy highlight on the selected title and drop-down row.
 #include "menu.h"
 
 #include "vx_internal.h"
@@ -26,9 +26,17 @@ constexpr uint32_t BLACK = 0x000000;
 constexpr uint32_t NAVY = 0x0A246A;
 
 // Labels carry their mnemonic letter after "(", which is underlined.
-constexpr const char *bar_items[] = {"終了(Q)", "表示(V)"};
+struct BarItem {
+    const char *label;
+    int mnemonic;       // host key code of the underlined letter
+    MenuAction action;  // a plain item's command; the pop-up has none
+};
+constexpr BarItem bar_items[] = {
+    {"終了(Q)", 'Q', MENU_QUIT},
+    {"表示(V)", 'V', MENU_NOTHING},
+};
 constexpr int BAR_COUNT = sizeof bar_items / sizeof bar_items[0];
-constexpr int BAR_VIEW = 1;  // the pop-up "表示"
+constexpr int BAR_VIEW = 1;  // the pop-up "表示", the one with a drop-down
 
 struct DropRow {
     const char *label;
@@ -47,18 +55,26 @@ constexpr int DROP_COUNT = sizeof drop_rows / sizeof drop_rows[0];
 constexpr int KEYS_GAP = 24;   // between a label and its shortcut
 constexpr int MODE_PAD = 8;  // right of the mode text
 
-int drop_open = 0;
-int drop_highlight = -1;  // the highlighted row, -1 for none
+// The menu's state: the selected title (-1: the menu is not active),
+// whether pop-ups open as they are selected (after Down, Return or a
+// click), and the highlighted drop-down row (-1 for none).
+int selected = -1;
+int dropped = 0;
+int drop_highlight = -1;
+// Alt since it went down: up, held alone, or used with another key (or
+// pressed with Shift or Control held), when its release does nothing.
+enum AltState { ALT_UP, ALT_ALONE, ALT_COMBINED };
+AltState alt_state = ALT_UP;
 int console_checked = 0;
 int fullscreen_checked = 0;
 
 int bar_item_x(int i) {
     int x = BAR_LEFT;
-    for (int k = 0; k < i; ++k) x += vxi_text_width(bar_items[k], FONT) + 2 * ITEM_PAD;
+    for (int k = 0; k < i; ++k) x += vxi_text_width(bar_items[k].label, FONT) + 2 * ITEM_PAD;
     return x;
 }
 
-int bar_item_w(int i) { return vxi_text_width(bar_items[i], FONT) + 2 * ITEM_PAD; }
+int bar_item_w(int i) { return vxi_text_width(bar_items[i].label, FONT) + 2 * ITEM_PAD; }
 
 int bar_item_at(int x) {
     for (int i = 0; i < BAR_COUNT; ++i)
@@ -110,14 +126,103 @@ int drop_row_at(int x, int y) {
     return -1;
 }
 
-void open_dropdown(int highlight) {
-    drop_open = 1;
-    drop_highlight = highlight;
+// Selects a title; a pop-up opens at once with its row highlighted.
+void select_title(int title, int open, int row) {
+    selected = title;
+    dropped = open;
+    drop_highlight = open && title == BAR_VIEW ? row : -1;
 }
 
 MenuAction choose(int row) {
-    menu_close_dropdown();
+    menu_leave();
     return row >= 0 && row < DROP_COUNT ? drop_rows[row].action : MENU_NOTHING;
+}
+
+// A plain title runs its command, a pop-up opens with row highlighted.
+MenuAction take_title(int title, int row) {
+    if (title != BAR_VIEW) {
+        menu_leave();
+        return bar_items[title].action;
+    }
+    select_title(title, 1, row);
+    return MENU_NOTHING;
+}
+
+// Alt alone and F10: the menu is entered at its first title, or left.
+void toggle(void) {
+    if (menu_active())
+        menu_leave();
+    else
+        select_title(0, 0, -1);
+}
+
+int wrap(int i, int n) { return (i % n + n) % n; }
+
+// A key while a title is selected and no drop-down shows.
+MenuAction title_key(int vk) {
+    switch (vk) {
+    case VK_LEFT:
+    case VK_RIGHT:
+        select_title(wrap(selected + (vk == VK_RIGHT ? 1 : -1), BAR_COUNT), dropped, 0);
+        return MENU_NOTHING;
+    case VK_DOWN:
+    case VK_UP:
+        if (selected == BAR_VIEW) select_title(selected, 1, vk == VK_UP ? DROP_COUNT - 1 : 0);
+        return MENU_NOTHING;
+    case VK_RETURN:
+        return take_title(selected, 0);
+    case VK_ESCAPE:
+        menu_leave();
+        return MENU_NOTHING;
+    default:
+        for (int i = 0; i < BAR_COUNT; ++i)
+            if (bar_items[i].mnemonic == vk) return take_title(i, 0);
+        return MENU_NOTHING;
+    }
+}
+
+// A key while the drop-down shows.
+MenuAction dropdown_key(int vk) {
+    switch (vk) {
+    case VK_UP:
+        drop_highlight = drop_highlight <= 0 ? DROP_COUNT - 1 : drop_highlight - 1;
+        return MENU_NOTHING;
+    case VK_DOWN:
+        drop_highlight = drop_highlight < 0 || drop_highlight >= DROP_COUNT - 1 ? 0 : drop_highlight + 1;
+        return MENU_NOTHING;
+    case VK_LEFT:
+    case VK_RIGHT:
+        return title_key(vk);
+    case VK_RETURN:
+        return choose(drop_highlight);
+    case VK_ESCAPE:
+        select_title(selected, 0, -1);  // the title stays selected
+        return MENU_NOTHING;
+    default:
+        for (int i = 0; i < DROP_COUNT; ++i)
+            if (drop_rows[i].mnemonic == vk) return choose(i);
+        return MENU_NOTHING;
+    }
+}
+
+MenuAction menu_walk(int vk) { return menu_dropdown_open() ? dropdown_key(vk) : title_key(vk); }
+
+// A key pressed with Alt held: the window's commands, and the mnemonics.
+MenuAction alt_combination(int vk) {
+    if (vk == VK_F1 + 3) {  // Alt+F4
+        menu_leave();
+        return MENU_CLOSE;
+    }
+    if (vk == 'V' && menu_dropdown_open()) {
+        menu_leave();
+        return MENU_NOTHING;
+    }
+    for (int i = 0; i < BAR_COUNT; ++i)
+        if (bar_items[i].mnemonic == vk) return take_title(i, 0);
+    if (menu_active()) return menu_walk(vk);
+    if (vk == 'S') return MENU_SCREENSHOT;
+    if (vk == VK_RETURN) return MENU_FULLSCREEN;
+    return MENU_NOTHING;  // other system keys: nothing to do
 }
 
 void draw_check(VxBitmap *bm, int x, int y, uint32_t ink) {
@@ -131,7 +236,7 @@ void draw_check(VxBitmap *bm, int x, int y, uint32_t ink) {
 }  // namespace
 
 void menu_reset(void) {
-    menu_close_dropdown();
+    menu_leave();
     console_checked = 0;
     fullscreen_checked = 0;
 }
@@ -139,11 +244,14 @@ void menu_reset(void) {
 void menu_set_check(int checked) { console_checked = checked ? 1 : 0; }
 void menu_set_fullscreen_check(int checked) { fullscreen_checked = checked ? 1 : 0; }
 
-int menu_dropdown_open(void) { return drop_open; }
+int menu_active(void) { return selected >= 0; }
+int menu_dropdown_open(void) { return selected == BAR_VIEW && dropped; }
+int menu_selected_title(void) { return selected; }
+int menu_highlighted_row(void) { return drop_highlight; }
 
-void menu_close_dropdown(void) {
-    drop_open = 0;
-    drop_highlight = -1;
+void menu_leave(void) {
+    select_title(-1, 0, -1);
+    alt_state = ALT_UP;
 }
 
 void menu_paint_strip(VxBitmap *bm) {
@@ -152,11 +260,11 @@ void menu_paint_strip(VxBitmap *bm) {
     for (int i = 0; i < BAR_COUNT; ++i) {
         int x = bar_item_x(i);
         uint32_t ink = BLACK;
-        if (drop_open && i == BAR_VIEW) {
+        if (i == selected) {
             vxi_fill_rect_on(bm, x, 1, x + bar_item_w(i) - 1, MENU_H - 2, NAVY);
             ink = WHITE;
         }
-        draw_label(bm, x + ITEM_PAD, TEXT_TOP, bar_items[i], ink);
+        draw_label(bm, x + ITEM_PAD, TEXT_TOP, bar_items[i].label, ink);
     }
     // The program's mode at the right end, behind an etched line.
     const char *mode = vxi_mode_text();
@@ -210,22 +318,20 @@ void menu_paint_dropdown(VxBitmap *bm) {
 
 MenuAction menu_click(int x, int y) {
     if (y >= 0 && y < MENU_H) {
-        int item = bar_item_at(x);
-        if (item == 0) {
-            menu_close_dropdown();
-            return MENU_QUIT;
-        }
-        if (item == BAR_VIEW && !drop_open)
-            open_dropdown(-1);
-        else
-            menu_close_dropdown();
+        // A title is taken; a click on the open pop-up's title closes it.
+        const int item = bar_item_at(x);
+        if (item >= 0 && !(item == selected && menu_dropdown_open())) return take_title(item, -1);
+        menu_leave();
         return MENU_NOTHING;
     }
-    if (!drop_open) return MENU_NOTHING;
+    if (!menu_dropdown_open()) {
+        menu_leave();
+        return MENU_NOTHING;
+    }
     int dx, dy, dw, dh;
     menu_dropdown_rect(&dx, &dy, &dw, &dh);
     if (!in_rect(x, y, dx, dy, dx + dw - 1, dy + dh - 1)) {
-        menu_close_dropdown();
+        menu_leave();
         return MENU_NOTHING;
     }
     const int row = drop_row_at(x, y);
@@ -233,50 +339,35 @@ MenuAction menu_click(int x, int y) {
 }
 
 int menu_hover(int x, int y) {
-    if (!drop_open) return 0;
+    if (!menu_dropdown_open()) return 0;
     int over = drop_row_at(x, y);
     if (over == drop_highlight) return 0;
     drop_highlight = over;
     return 1;
 }
 
-MenuAction menu_key(int vk, int alt_held) {
-    if (alt_held && vk == VK_F1 + 3) {  // Alt+F4
-        menu_close_dropdown();
-        return MENU_CLOSE;
+int menu_key(int vk, int down, const VxModifiers &held, MenuAction *action) {
+    *action = MENU_NOTHING;
+    if (vk == VK_MENU) {
+        if (down) {
+            if (alt_state == ALT_UP) alt_state = held.shift || held.control ? ALT_COMBINED : ALT_ALONE;
+        } else if (!held.alt) {  // the last Alt key is up
+            if (alt_state == ALT_ALONE) toggle();
+            alt_state = ALT_UP;
+        }
+        return 1;
     }
-    if (alt_held && vk == 'Q') {
-        menu_close_dropdown();
-        return MENU_QUIT;
+    if (!down) return 0;
+    if (alt_state != ALT_UP) alt_state = ALT_COMBINED;
+    if (held.alt) {
+        *action = alt_combination(vk);
+        return 1;
     }
-    if (alt_held && vk == 'V') {
-        if (drop_open)
-            menu_close_dropdown();
-        else
-            open_dropdown(0);
-        return MENU_NOTHING;
+    if (vk == VK_F10) {
+        toggle();
+        return 1;
     }
-    if (alt_held && !drop_open) {
-        if (vk == 'S') return MENU_SCREENSHOT;
-        if (vk == VK_RETURN) return MENU_FULLSCREEN;
-        return MENU_NOTHING;  // other system keys: nothing to do
-    }
-    if (!drop_open) return MENU_NOTHING;
-    switch (vk) {
-    case VK_RETURN:
-        return choose(drop_highlight);
-    case VK_ESCAPE:
-        menu_close_dropdown();
-        return MENU_NOTHING;
-    case VK_UP:
-        drop_highlight = drop_highlight <= 0 ? DROP_COUNT - 1 : drop_highlight - 1;
-        return MENU_NOTHING;
-    case VK_DOWN:
-        drop_highlight = drop_highlight < 0 || drop_highlight >= DROP_COUNT - 1 ? 0 : drop_highlight + 1;
-        return MENU_NOTHING;
-    default:
-        for (int i = 0; i < DROP_COUNT; ++i)
-            if (drop_rows[i].mnemonic == vk) return choose(i);
-        return MENU_NOTHING;
-    }
+    if (!menu_active()) return 0;
+    *action = menu_walk(vk);
+    return 1;
 }
