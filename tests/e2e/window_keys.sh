@@ -16,20 +16,7 @@ work=$3
 source "$(dirname "$0")/xvfb_support.sh"
 require_tools Xvfb xdotool xwd
 
-fail() {
-    echo "FAIL: $*"
-    if [ -f "$work/trace.txt" ]; then
-        echo "--- trace (last lines)"
-        tail -n 20 "$work/trace.txt"
-    fi
-    exit 1
-}
-
-# The program directory is the work dir: Vexdraw.ini and Vexdraw.log land
-# next to this copy and nothing is left over from earlier runs.
-rm -rf "$work"
-mkdir -p "$work/home"
-cp "$keldary" "$work/keldary"
+fresh_work_dir
 
 start_xvfb 1024x768
 export HOME="$work/home"
@@ -89,11 +76,7 @@ poll 10 asked || fail "Alt+Q did not show the quit question in the window"
     fail "the quit question opened another window"
 xdotool key Return
 
-poll 15 eval '! kill -0 "$game_pid" 2>/dev/null' || fail "the program did not end after yes"
-rc=0
-wait "$game_pid" || rc=$?
-game_pid=""
-[ "$rc" -eq 0 ] || fail "exit status $rc"
+finish_game
 
 # Exactly the two lines, in order.
 lines=$(grep '^|' "$work/trace.txt" | tr '\n' ' ')

@@ -19,29 +19,13 @@ wm=${4:-}
 source "$(dirname "$0")/xvfb_support.sh"
 require_tools Xvfb xdotool xwd xprop $wm
 
-fail() {
-    echo "FAIL${wm:+ ($wm)}: $*"
-    if [ -f "$work/trace.txt" ]; then
-        echo "--- trace (last lines)"
-        tail -n 10 "$work/trace.txt"
-    fi
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work/home"
-cp "$keldary" "$work/keldary"
+fresh_work_dir
 
 start_xvfb 1280x1024
 export HOME="$work/home" SDL_VIDEODRIVER=x11
 unset WAYLAND_DISPLAY
 
-if [ -n "$wm" ]; then
-    "$wm" >"$work/wm.log" 2>&1 &
-    wm_pid=$!
-    poll 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-        fail "$wm did not start"
-fi
+if [ -n "$wm" ]; then start_wm "$wm"; fi
 
 # The console window opens below the main window (at 100, 100 and 1x on
 # this screen), so that captures of the main window show all of it.
@@ -144,10 +128,6 @@ asked() { capture asked && ! "$xwd2png" --compare "$work/asked.png" 176 196 "$wo
 poll 10 asked || fail "Alt, Return (終了) did not ask the quit question"
 [ "$(pixel asked 3 2)" != $NAVY ] || fail "the menu still shows 終了 selected under the question"
 xdotool key Return
-poll 15 eval '! kill -0 "$game_pid" 2>/dev/null' || fail "the program did not end after yes"
-rc=0
-wait "$game_pid" || rc=$?
-game_pid=""
-[ "$rc" -eq 0 ] || fail "exit status $rc"
+finish_game
 
 echo "PASS${wm:+ ($wm)}"

@@ -22,18 +22,8 @@ wm=${5:-}
 source "$(dirname "$0")/xvfb_support.sh"
 require_tools Xvfb xdotool xwd xprop $wm
 
-fail() {
-    echo "FAIL${wm:+ ($wm)}: $*"
-    if [ -f "$work/trace.txt" ]; then
-        echo "--- standard error (last lines)"
-        tail -n 5 "$work/trace.txt"
-    fi
-    exit 1
-}
-
-rm -rf "$work"
-mkdir -p "$work/home" "$work/pics"
-cp "$keldary" "$work/keldary"
+fresh_work_dir
+mkdir -p "$work/pics"
 
 # Only the server's built-in fonts: the window must not need X core fonts
 # (a desktop without xfonts-base).
@@ -41,12 +31,7 @@ start_xvfb 1920x1080 -fp built-ins
 export HOME="$work/home" XDG_PICTURES_DIR="$work/pics" SDL_VIDEODRIVER=x11
 unset WAYLAND_DISPLAY
 
-if [ -n "$wm" ]; then
-    "$wm" >"$work/wm.log" 2>&1 &
-    wm_pid=$!
-    poll 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-        fail "$wm did not start"
-fi
+if [ -n "$wm" ]; then start_wm "$wm"; fi
 
 start_game() {
     (cd "$work" && exec ./keldary --trace --screenshot "$work/final.png") \
@@ -57,13 +42,6 @@ start_game() {
 }
 
 ended() { ! kill -0 "$game_pid" 2>/dev/null; }
-finish_game() {
-    poll 15 ended || fail "the program did not end after yes"
-    local rc=0
-    wait "$game_pid" || rc=$?
-    game_pid=""
-    [ "$rc" -eq 0 ] || fail "exit status $rc"
-}
 
 size_is() {
     eval "$(xdotool getwindowgeometry --shell "$win")"

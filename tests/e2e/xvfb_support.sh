@@ -1,6 +1,7 @@
 # Helpers shared by the scripts that drive the real window (sourced, bash):
-# a private Xvfb, polling, window captures, and cleaning up at exit.  The
-# script sets $work (and $xwd2png for captures) and defines fail.
+# a private Xvfb, a window manager, polling, window captures, the program's
+# end, failing, and cleaning up at exit.  The script sets $work (and
+# $xwd2png for captures, $wm when a window manager runs).
 
 # require_tools TOOL...: exit 77 (skipped) when one is not installed.
 require_tools() {
@@ -11,6 +12,17 @@ require_tools() {
             exit 77
         fi
     done
+}
+
+# fail MESSAGE: the test fails, showing what the program last wrote to
+# standard error ($work/trace.txt).
+fail() {
+    echo "FAIL${wm:+ ($wm)}: $*"
+    if [ -f "$work/trace.txt" ]; then
+        echo "--- standard error (last lines)"
+        tail -n 20 "$work/trace.txt"
+    fi
+    exit 1
 }
 
 xvfb_pid=""
@@ -24,6 +36,15 @@ cleanup() {
     wait 2>/dev/null || true
 }
 trap cleanup EXIT
+
+# fresh_work_dir: an empty $work holding a home folder and a copy of
+# $keldary, whose folder is the program directory: Vexdraw.ini and
+# Vexdraw.log land there and nothing is left over from earlier runs.
+fresh_work_dir() {
+    rm -rf "$work"
+    mkdir -p "$work/home"
+    cp "$keldary" "$work/keldary"
+}
 
 # Polls a command every 0.1 s for up to $1 seconds.
 poll() {
@@ -53,6 +74,25 @@ start_xvfb() {
     xvfb_pid=$!
     poll 10 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# start_wm WM: a window manager on the display, once it has announced
+# itself on the root window.
+start_wm() {
+    "$1" >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    poll 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+        fail "$1 did not start"
+}
+
+# finish_game: the program $game_pid ends (after a yes to the quit
+# question) with exit status 0.
+finish_game() {
+    poll 15 eval '! kill -0 "$game_pid" 2>/dev/null' || fail "the program did not end after yes"
+    local rc=0
+    wait "$game_pid" || rc=$?
+    game_pid=""
+    [ "$rc" -eq 0 ] || fail "exit status $rc"
 }
 
 # capture NAME: the window $win as $work/NAME.png; capture_root NAME: the
