@@ -95,21 +95,18 @@ xdotool key Escape
 expect view esc_once "one Escape"
 xdotool key Escape
 expect none esc_twice "a second Escape"
-xdotool key alt Down
-expect quit alt_down "Alt, Down on 終了"
+xdotool key alt x z
+expect quit alt_letters "Alt, x, z (letters the menu does not know)"
 xdotool key alt
 expect none alt_again "Alt again"
-xdotool key F10 Left
-expect view f10_left "F10, Left"
+xdotool key F10
+expect quit f10_title "F10"
 xdotool key F10
 expect none f10_again "F10 again"
 xdotool key alt+v
 expect dropdown alt_v "Alt+V"
 xdotool mousemove --window "$win" 320 300 click 1
 expect none clicked "a click in the picture"
-# Letters the menu does not know are swallowed too.
-xdotool key alt x z Escape
-expect none letters "Alt, x, z, Escape"
 
 console_shown && fail "the console window is open again"
 [ "$(game_keys)" = "$keys_before" ] || fail "menu keys reached the game ($keys_before -> $(game_keys) key lines)"
