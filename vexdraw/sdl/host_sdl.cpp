@@ -26,6 +26,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
+#include <X11/Xproto.h>
 
 #include <csignal>
 #include <cstdio>
@@ -148,6 +149,17 @@ void connect_timed_out(int) {
 
 int display_lost(Display *) { end_display_lost(); }
 
+// SDL wakes its event wait with a message sent, over a second connection,
+// to its newest window.  When that window (the console) is destroyed just
+// then, the message can reach the server after it, and Xlib's default
+// handler would end the program for a message nobody needed.  Every other
+// error goes on to the handler SDL installed.
+XErrorHandler sdl_error_handler = nullptr;
+int x_error(Display *d, XErrorEvent *e) {
+    if (e->error_code == BadWindow && e->request_code == X_SendEvent) return 0;
+    return sdl_error_handler ? sdl_error_handler(d, e) : 0;
+}
+
 std::string env_text(const char *name) {
     const char *v = std::getenv(name);
     return v ? v : "";
@@ -210,7 +222,11 @@ bool init_video(void) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
-    if (!std::strcmp(driver, "x11")) XSetIOErrorHandler(display_lost);
+    if (!std::strcmp(driver, "x11")) {
+        XSetIOErrorHandler(display_lost);
+        const XErrorHandler before = XSetErrorHandler(x_error);
+        if (before != x_error) sdl_error_handler = before;
+    }
     const std::string how = env_text("VEXDRAW_MEASURE");
     measure.on = !how.empty() && how != "0";
     view_set_always_redraw(how == "full");
