@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 static constexpr int INI_SECTION_MAX = 4;
 static constexpr int INI_ENTRY_MAX = 16;
@@ -189,28 +188,25 @@ int vx_ini_load(void) {
     return result;
 }
 
-// Writes to a temporary file beside the settings file and renames it over
-// the old one, so that a failed write never leaves a truncated file.
+// Written whole through vx_replace_file, so that a failed write never
+// leaves a truncated file and two programs closing at once never mix theirs.
 int vx_ini_save(void) {
     if (!vxi_ini_writable()) return -1; /* told once at start-up */
-    std::string path = vxi_ini_path();
-    std::string temp = path + ".tmp";
-    std::FILE *f = std::fopen(temp.c_str(), "w");
-    if (!f) {
-        vx_warning("INIファイルが書き出せません。");
-        return -1;
+    std::string text = "# Vexdraw INI file\n";
+    char value[16];
+    for (int i = 0; i < section_num; ++i) {
+        text += "\n[";
+        text += sections[i].name;
+        text += "]\n";
+        for (int j = 0; j < sections[i].num; ++j) {
+            std::snprintf(value, sizeof value, "%d", sections[i].entries[j].value);
+            text += sections[i].entries[j].key;
+            text += '=';
+            text += value;
+            text += '\n';
+        }
     }
-    int ok = std::fprintf(f, "# Vexdraw INI file\n") >= 0;
-    for (int i = 0; ok && i < section_num; ++i) {
-        ok = std::fprintf(f, "\n[%s]\n", sections[i].name) >= 0;
-        for (int j = 0; ok && j < sections[i].num; ++j)
-            ok = std::fprintf(f, "%s=%d\n", sections[i].entries[j].key,
-                              sections[i].entries[j].value) >= 0;
-    }
-    ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (vx_replace_file(vxi_ini_path(), text.data(), text.size()) != 0) {
         vx_warning("INIファイルが書き出せません。");
         return -1;
     }

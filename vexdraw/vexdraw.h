@@ -14,6 +14,8 @@
 #ifndef VEXDRAW_H
 #define VEXDRAW_H
 
+#include <stddef.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -173,6 +175,22 @@ int vx_set_icon_from_screen(int x1, int y1, int x2, int y2);
  * Returns 0 (also where files last as written), or -1 when they could not
  * be kept. */
 int vx_sync_files(void);
+
+/* ---- Replacing files ---- */
+
+/* Replaces the file at path with size bytes of data. They are written to a
+ * new temporary file in the same directory (".NAME.tmp.XXXXXX"), synced to
+ * disk and renamed over path, and the directory is synced. path itself is
+ * never opened, truncated, removed or followed: an existing path that is a
+ * symbolic link, a device, a pipe or a directory is refused. On failure only
+ * the temporary is removed and the old file stays as it was; errno tells
+ * why. The replaced file keeps the old one's permission bits. */
+int vx_replace_file(const char *path, const void *data, size_t size);
+
+/* Removes the temporaries of path that a killed process left behind.
+ * Returns how many, or -1 when the directory cannot be read. Call it only
+ * while no other process can be replacing path (under a lock of its own). */
+int vx_remove_replace_leftovers(const char *path);
 
 /* The program's main, renamed; called by the layer's entry. */
 int vx_program_main(int argc, char *argv[]);

@@ -39,6 +39,15 @@ uint32_t timer_due = 0;
 
 // Larger windows than this are refused rather than allocated.
 constexpr int MAX_CLIENT = 8192;
+// Window positions from the settings file are held within this distance of
+// the origin: beyond any screen, and far from where a host adding its frame
+// sizes could overflow. Hosts that know their screens keep them on it.
+constexpr int MAX_POSITION = 32767;
+
+int ini_position(const char *section, const char *key, int default_value) {
+    int v = vx_ini_get_int(section, key, default_value);
+    return v < -MAX_POSITION ? -MAX_POSITION : v > MAX_POSITION ? MAX_POSITION : v;
+}
 
 uint32_t now() { return host ? host->ticks() : 0; }
 
@@ -79,8 +88,8 @@ int view_setting(const char *key, int lo, int hi) {
 
 void open_console() {
     if (!host) return;
-    int x = vx_ini_get_int("CONSOLE", "LEFT", 0);
-    int y = vx_ini_get_int("CONSOLE", "TOP", 0);
+    int x = ini_position("CONSOLE", "LEFT", 0);
+    int y = ini_position("CONSOLE", "TOP", 0);
     if (host->console_open(x, y) != 0) return;
     host->set_console_check(1);
     console_shown = 1;
@@ -217,7 +226,7 @@ int vxi_layer_startup(const char *exe_path, const char *raw_command_line) {
     vxi_input_init();
 
     vx_ini_load(); // a broken file is reported; what it could not give keeps its default
-    host->move_window(vx_ini_get_int("WINDOW", "LEFT", 100), vx_ini_get_int("WINDOW", "TOP", 100));
+    host->move_window(ini_position("WINDOW", "LEFT", 100), ini_position("WINDOW", "TOP", 100));
     if (host->set_view) {
         int zoom = view_setting("ZOOM", 1, VX_ZOOM_MAX);
         host->set_view(zoom, view_setting("FULLSCREEN", 0, 1));

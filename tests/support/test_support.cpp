@@ -108,3 +108,31 @@ int run(const std::string &command) {
 }
 
 }  // namespace vxtest
+
+#include <algorithm>
+#include <csignal>
+
+namespace vxtest {
+
+FileSizeLimit::FileSizeLimit(rlim_t limit) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    saved_handler_ = std::signal(SIGXFSZ, SIG_IGN); // EFBIG instead of the signal
+    rlimit r = saved_;
+    r.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &r);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, saved_handler_);
+}
+
+std::vector<std::string> list_dir(const std::string &dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto &e : fs::directory_iterator(dir, ec)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace vxtest

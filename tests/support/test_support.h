@@ -54,3 +54,22 @@ bool read_png(const std::string &path, int &w, int &h, std::vector<uint32_t> &px
 // Runs a shell command; returns its exit status (-1 when it did not exit).
 int run(const std::string &command);
 }  // namespace vxtest
+
+#include <sys/resource.h>
+namespace vxtest {
+// While it lives, files this process writes cannot grow past limit bytes
+// (a full disk without mounting one): writes beyond fail with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit saved_{};
+    void (*saved_handler_)(int) = nullptr;
+};
+// The names in a directory, sorted.
+std::vector<std::string> list_dir(const std::string &dir);
+}  // namespace vxtest

@@ -1,4 +1,5 @@
 // The settings table and the file "Vexdraw.ini".
+#include "host.h"
 #include "test_support.h"
 #include "vx_internal.h"
 
@@ -51,7 +52,7 @@ TEST_F(Ini, SaveAndLoadRoundTrip) {
     ASSERT_EQ(vx_ini_save(), 0);
     const std::string expected = "# Vexdraw INI file\n\n[WINDOW]\nLEFT=130\nTOP=-5\n\n[CONSOLE]\nSHOW=1\n";
     EXPECT_EQ(vxtest::read_file(ini), expected);
-    EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
+    EXPECT_EQ(vxtest::list_dir(dir), (std::vector<std::string>{"Vexdraw.ini", "Vexdraw.log"}));
 
     ASSERT_EQ(load(expected + "# the user's comment\n"), 0);
     EXPECT_EQ(vx_ini_get_int("WINDOW", "TOP", 100), -5);
@@ -122,11 +123,37 @@ TEST_F(Ini, CapacitiesAndLongNames) {
 
 TEST_F(Ini, FailedSaveKeepsTheOldFile) {
     vxtest::write_file(ini, "# Vexdraw INI file\n\n[W]\nL=1\n");
-    std::filesystem::create_directory(ini + ".tmp");  // the temporary cannot be made
     vx_ini_set_int("W", "L", 2);
-    EXPECT_EQ(vx_ini_save(), -1);
+    for (const char *key : {"A_LONGER_NAME", "ANOTHER_NAME", "AND_A_THIRD"}) vx_ini_set_int("W", key, 2);
+    {
+        vxtest::FileSizeLimit full(64); // room for the log's line, not for the file
+        EXPECT_EQ(vx_ini_save(), -1);
+    }
     EXPECT_EQ(vxtest::read_file(ini), "# Vexdraw INI file\n\n[W]\nL=1\n");
     EXPECT_EQ(log(), "Warning: INIファイルが書き出せません。\n");
+    EXPECT_EQ(vxtest::list_dir(dir), (std::vector<std::string>{"Vexdraw.ini", "Vexdraw.log"}));
+
+    // A settings file that is a link to another file is left as it is.
+    std::filesystem::remove(ini);
+    vxtest::write_file(dir + "/elsewhere", "mine");
+    std::filesystem::create_symlink(dir + "/elsewhere", ini);
+    EXPECT_EQ(vx_ini_save(), -1);
+    EXPECT_EQ(vxtest::read_file(dir + "/elsewhere"), "mine");
+    EXPECT_TRUE(std::filesystem::is_symlink(ini));
+    std::filesystem::remove(ini);
+}
+
+TEST_F(Ini, PositionsOffEveryScreenAreHeldBack) {
+    vxi_layer_shutdown(); // which writes the settings of this layer
+    vxtest::write_file(ini, "[WINDOW]\nLEFT=2147483647\nTOP=-2147483648\n[CONSOLE]\nSHOW=1\nLEFT=99999999999\nTOP=-7\n");
+    vxtest::open_headless(640, 480, dir); // reads the file as at start-up
+    int x = 0, y = 0;
+    vxi_host()->get_window_pos(&x, &y);
+    EXPECT_EQ(x, 32767);
+    EXPECT_EQ(y, -32767);
+    vxi_host()->console_get_pos(&x, &y);
+    EXPECT_EQ(x, 32767);
+    EXPECT_EQ(y, -7);
 }
 
 }  // namespace
