@@ -3,10 +3,14 @@
 
 #include "vexdraw.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -14,7 +18,10 @@ namespace {
 constexpr int PATH_SIZE = 512;
 constexpr const char *DATA_DIR_NAME = ".keldary";
 constexpr const char *SAVE_NAME = "keldary.sav";
-constexpr const char *SAVE_TMP_SUFFIX = ".tmp";
+constexpr const char *LOCK_NAME = "keldary.lock";
+// How long a save waits for another instance's save to finish.
+constexpr int LOCK_WAIT_MS = 3000;
+constexpr int LOCK_POLL_MS = 5;
 
 constexpr int MAGIC_SIZE = 8;
 constexpr unsigned char SAVE_MAGIC[MAGIC_SIZE] = {0, 'K', 'E', 'L', 'D', 'A', 'R', 'Y'};
@@ -46,7 +53,8 @@ bool data_path(const char *name, bool create_dir, char (&path)[PATH_SIZE]) {
         if (!format_path(dir, "%s/%s", home, DATA_DIR_NAME)) return false;
         if (create_dir && !is_directory(dir)) {
             vx_printf("Creating directory '%s'...", dir);
-            if (make_directory(dir) != 0) {
+            // Another instance may have created it in the meantime.
+            if (make_directory(dir) != 0 && !is_directory(dir)) {
                 vx_printf("failure.\n");
                 return false;
             }
@@ -64,6 +72,25 @@ bool data_path(const char *name, bool create_dir, char (&path)[PATH_SIZE]) {
     return format_path(path, pdir[len - 1] == '/' ? "%s%s" : "%s/%s", pdir, name);
 }
 
+// Two instances sharing a home take turns: each save holds an advisory
+// lock on a file of the data directory. Returns the lock's descriptor, or
+// -1 when the other instance keeps it longer than a save ever takes.
+int lock_saves() {
+    char path[PATH_SIZE];
+    if (!data_path(LOCK_NAME, true, path)) return -1;
+    int fd = open(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    for (int waited = 0;; waited += LOCK_POLL_MS) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= LOCK_WAIT_MS) break;
+        const timespec pause = {0, LOCK_POLL_MS * 1000000L};
+        nanosleep(&pause, nullptr);
+    }
+    vx_printf("the save is locked by another instance\n");
+    close(fd);
+    return -1;
+}
+
 } // namespace
 
 // The data directory holds the player's save: private to the player.
@@ -77,13 +104,22 @@ int is_directory(const char *path) {
 
 std::FILE *open_data(const char *name, const char *mode) {
     char path[PATH_SIZE];
-    if (!data_path(name, std::strchr(mode, 'w') != nullptr, path)) return nullptr;
+    bool writing = std::strchr(mode, 'w') != nullptr;
+    if (!data_path(name, writing, path)) return nullptr;
     vx_printf("open_data path:%s:\n", path);
-    return std::fopen(path, mode);
+    if (writing) return std::fopen(path, mode);
+    // Only a regular file is read: a pipe or device in its place must not
+    // make the game wait for ever.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    std::FILE *fp = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, mode) : nullptr;
+    if (!fp) close(fd);
+    return fp;
 }
 
-// Written whole to a temporary file beside the save and renamed over it, so
-// that a failed write never costs the previous save.
+// The file is replaced whole (vx_replace_file), so that a failed write or a
+// killed process never costs the previous save.
 int save_game() {
     unsigned char data[SAVE_FILE_SIZE];
     std::memcpy(data, SAVE_MAGIC, MAGIC_SIZE);
@@ -91,23 +127,22 @@ int save_game() {
     data[MAGIC_SIZE + 1] = VERSION_MINOR;
     status_copy_block(data + HEADER_SIZE);
 
-    char path[PATH_SIZE], tmp[PATH_SIZE];
+    char path[PATH_SIZE];
     if (!data_path(SAVE_NAME, true, path)) return -1;
-    if (!format_path(tmp, "%s%s", path, SAVE_TMP_SUFFIX)) return -1;
-    vx_printf("open_data path:%s:\n", tmp);
-    std::FILE *fp = std::fopen(tmp, "wb");
-    if (!fp) return -1;
-    bool ok = std::fwrite(data, 1, sizeof data, fp) == sizeof data;
-    ok = ok && std::fflush(fp) == 0 && fsync(fileno(fp)) == 0;
-    ok = std::fclose(fp) == 0 && ok;
-    if (ok) stage_save_backup(path);
-    bool saved = ok && std::rename(tmp, path) == 0;
-    finish_save_backup(path, saved);
+    int lock = lock_saves();
+    if (lock < 0) return -1;
+    // Under the lock no other save is under way: temporaries are leftovers
+    // of a killed instance, and the backup's staged copy is this save's.
+    vx_remove_replace_leftovers(path);
+    stage_save_backup(path);
+    vx_printf("open_data path:%s:\n", path);
+    int result = vx_replace_file(path, data, sizeof data);
+    finish_save_backup(path, result == 0);
+    if (result != 0) vx_printf("save to %s failed\n", path);
     // Kept for good only once the host has it where it lasts (a browser).
-    if (saved) return vx_sync_files() == 0 ? 0 : -1;
-    vx_printf("save to %s failed\n", path);
-    std::remove(tmp);
-    return -1;
+    else if (vx_sync_files() != 0) result = -1;
+    close(lock); // releases the lock
+    return result;
 }
 
 // The file is read whole into a separate block and taken only when it is

@@ -238,6 +238,34 @@ void status_copy_block(unsigned char out[STATUS_BLOCK_SIZE]) {
     std::memcpy(out, &status, sizeof status);
 }
 
+namespace {
+
+bool flag_in(const uint8_t flags[FLAG_BYTES], int n) {
+    return flag_in_range(n) && ((flags[n / 8] >> (n % 8)) & 1) != 0;
+}
+
+// Whether fseq_start, fseq_proceed and fseq_end can leave a sequence in
+// this state with these flags, derived from the sequence's own list: when
+// not running, its token is at 0 and none of its flags is set; when
+// running, the token is on a flag of the list, and the flags set are those
+// proceeding leaves behind: the token's flag, and the ones before it
+// unless proceeding clears them. The area handlers test these flags before
+// they proceed, so only such states keep the token inside the list.
+bool fseq_state_reachable(const flag_sequence &fseq, const flag_sequence_status &st,
+                          const uint8_t flags[FLAG_BYTES]) {
+    if ((st.bits & ~FSEQ_RUNNING) != 0) return false;
+    bool running = (st.bits & FSEQ_RUNNING) != 0;
+    if (!running && st.phase != 0) return false;
+    if (running && st.phase >= fseq.num && !(fseq.num == 0 && st.phase == 0)) return false;
+    for (int i = 0; i < fseq.num; ++i) {
+        bool expected = running && (i == st.phase || (i < st.phase && !fseq.clear_prev));
+        if (flag_in(flags, fseq.flag[i]) != expected) return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int status_load_block(const unsigned char in[STATUS_BLOCK_SIZE]) {
     status_block b;
     std::memcpy(&b, in, sizeof b);
@@ -253,7 +281,7 @@ int status_load_block(const unsigned char in[STATUS_BLOCK_SIZE]) {
         const flag_sequence_status &st = b.fseq_status[s];
         if (s >= FLAG_SEQUENCE_NUM) {
             if (st.phase != 0 || st.bits != 0) return -1;
-        } else if (st.phase >= flag_sequence_table[s].num || (st.bits & ~FSEQ_RUNNING) != 0) {
+        } else if (!fseq_state_reachable(flag_sequence_table[s], st, b.flags)) {
             return -1;
         }
     }

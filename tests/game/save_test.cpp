@@ -7,8 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -16,6 +22,7 @@ namespace {
 
 constexpr int FSEQ_AT = 10 + 2 + 256; // file offsets
 constexpr int FLAGS_AT = FSEQ_AT + 256;
+using Names = std::vector<std::string>;
 
 using gametest::status_block;
 
@@ -61,7 +68,7 @@ TEST_F(Save, FileHoldsHeaderAndBlock) {
     EXPECT_EQ(f[FSEQ_AT + 1], 1); // running
     EXPECT_EQ(f[FLAGS_AT + 1], 1); // flag 8
     EXPECT_EQ(f.substr(10), status_block());
-    EXPECT_FALSE(fs::exists(save_path() + ".tmp"));
+    EXPECT_EQ(vxtest::list_dir(home + "/.keldary"), (Names{"keldary.lock", "keldary.sav"}));
     EXPECT_EQ(fs::status(home + "/.keldary").permissions(), fs::perms::owner_all)
         << "the save directory is the player's alone";
 }
@@ -133,6 +140,14 @@ TEST_F(Save, DamagedFilesLeaveTheGameUnchanged) {
         with(FSEQ_AT + 1, 2),            // unknown state bit
         with(FSEQ_AT + 2, 1),            // a sequence that does not exist
         with(FLAGS_AT - 1, 1),
+        // The sequence's phase and flags disagree (play_some leaves it
+        // running at phase 1, on flag 132).
+        with(FSEQ_AT, 0),                // phase 0 without flag 131
+        with(FSEQ_AT, 2),                // phase 2 without flag 133
+        with(FSEQ_AT + 1, 0),            // stopped, yet a flag is set
+        with(FLAGS_AT + 16, 0),          // running with none of its flags
+        with(FLAGS_AT + 16, 0x18),       // two token flags at once
+        with(FLAGS_AT + 16, 0x30),
     };
     set_cur_area(5);
     flag_set(200);
@@ -152,24 +167,99 @@ TEST_F(Save, DamagedFilesLeaveTheGameUnchanged) {
     EXPECT_EQ(load_game(), -1);
 }
 
+// The save of issue reports: sequence 0 running at phase 2 with only the
+// flag of phase 0 set. Walking out of the library afterwards would move the
+// token past the end of the list.
+TEST_F(Save, ASequenceAheadOfItsFlagsIsRefused) {
+    std::string f(556, '\0');
+    const unsigned char head[] = {0x00, 0x4B, 0x45, 0x4C, 0x44, 0x41, 0x52, 0x59, 0x00, 0x52};
+    f.replace(0, sizeof head, reinterpret_cast<const char *>(head), sizeof head);
+    f[10] = 40;
+    f[268] = 2;
+    f[269] = 1;
+    f[540] = 8;
+    fs::create_directories(home + "/.keldary");
+    vxtest::write_file(save_path(), f);
+    const std::string before = status_block();
+    EXPECT_EQ(load_game(), -1);
+    EXPECT_EQ(status_block(), before);
+
+    // The states the sequence really passes through all load.
+    fseq_start(0);
+    for (int phase = 0; phase < 3; ++phase) {
+        if (phase > 0) fseq_proceed(0);
+        ASSERT_EQ(save_game(), 0);
+        status_reset();
+        EXPECT_EQ(load_game(), 0) << phase;
+        EXPECT_EQ(flag_test(131 + phase), 1);
+    }
+    fseq_end(0);
+    ASSERT_EQ(save_game(), 0);
+    EXPECT_EQ(load_game(), 0);
+}
+
 TEST_F(Save, FailedSaveKeepsThePreviousOne) {
     play_some();
     ASSERT_EQ(save_game(), 0);
     const std::string old = vxtest::read_file(save_path());
     flag_set(150);
 
-    // The temporary file cannot be created.
-    fs::create_directory(save_path() + ".tmp");
-    EXPECT_EQ(save_game(), -1);
+    {
+        vxtest::FileSizeLimit full(100); // the disk fills while writing
+        EXPECT_EQ(save_game(), -1);
+    }
     EXPECT_EQ(vxtest::read_file(save_path()), old);
-    fs::remove(save_path() + ".tmp");
+    EXPECT_EQ(vxtest::list_dir(home + "/.keldary"), (Names{"keldary.lock", "keldary.sav"}));
 
     // The save cannot take the place of what is there.
     fs::remove(save_path());
     fs::create_directories(save_path() + "/inside");
     EXPECT_EQ(save_game(), -1);
-    EXPECT_TRUE(fs::is_directory(save_path()));
-    EXPECT_FALSE(fs::exists(save_path() + ".tmp"));
+    EXPECT_TRUE(fs::is_directory(save_path() + "/inside"));
+    EXPECT_EQ(vxtest::list_dir(home + "/.keldary"), (Names{"keldary.lock", "keldary.sav"}));
+
+    // Nor is a link followed.
+    fs::remove_all(save_path());
+    vxtest::write_file(home + "/other", "other");
+    fs::create_symlink(home + "/other", save_path());
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_EQ(vxtest::read_file(home + "/other"), "other");
+    EXPECT_TRUE(fs::is_symlink(save_path()));
+
+    // A pipe where the save should be is not waited on.
+    fs::remove(save_path());
+    ASSERT_EQ(mkfifo(save_path().c_str(), 0600), 0);
+    EXPECT_EQ(load_game(), -1);
+}
+
+// Another instance's save in progress holds the lock: this one waits for
+// it, or fails when it is kept too long. Leftovers of a killed instance
+// are cleared once the lock is held.
+TEST_F(Save, SavesTakeTurnsUnderTheLock) {
+    play_some();
+    ASSERT_EQ(save_game(), 0);
+    vxtest::write_file(home + "/.keldary/.keldary.sav.tmp.AbCdEf", "half a save");
+    int other = open((home + "/.keldary/keldary.lock").c_str(), O_RDWR);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    std::thread release([other] {
+        usleep(300 * 1000); // <chrono> has no Shift-JIS form of its "µs"
+        flock(other, LOCK_UN);
+    });
+    flag_set(150);
+    EXPECT_EQ(save_game(), 0);
+    release.join();
+    status_reset();
+    ASSERT_EQ(load_game(), 0);
+    EXPECT_EQ(flag_test(150), 1);
+    EXPECT_EQ(vxtest::list_dir(home + "/.keldary"), (Names{"keldary.lock", "keldary.sav"}));
+
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    const std::string kept = vxtest::read_file(save_path());
+    flag_set(151);
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_EQ(vxtest::read_file(save_path()), kept);
+    close(other);
 }
 
 TEST_F(Save, DirectoryThatCannotBeMadeFails) {
@@ -179,7 +269,7 @@ TEST_F(Save, DirectoryThatCannotBeMadeFails) {
 }
 
 TEST_F(Save, OverlongPathsFailCleanly) {
-    // The data path just fits, but the temporary file's does not.
+    // The save's path just fits, but the lock file's does not.
     // (built of several names, since one name may not exceed 255 bytes)
     const size_t len = 511 - std::string("/.keldary/keldary.sav").size();
     std::string h = home;
@@ -205,12 +295,7 @@ TEST_F(Save, WithoutHomeTheProgramDirectoryIsUsed) {
     play_some();
     ASSERT_EQ(save_game(), 0);
     EXPECT_EQ(vxtest::read_file(prog + "keldary.sav").size(), 556u);
-    int entries = 0;
-    for (auto &e : fs::directory_iterator(prog)) {
-        EXPECT_EQ(e.path().filename(), "keldary.sav");
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(vxtest::list_dir(prog), (Names{"keldary.lock", "keldary.sav"}));
     EXPECT_TRUE(fs::is_empty(home));
 
     std::string saved = status_block();
