@@ -6,6 +6,7 @@
 #include "vx_internal.h"
 
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -105,6 +106,9 @@ int main(int argc, char *argv[]) {
     }
 
     vxi_set_program_name(vx_program_info.name);
+    // Without a window the output is the transcript: a reader that went
+    // away is a write error to report, not a signal that ends the program.
+    if (o.headless) std::signal(SIGPIPE, SIG_IGN);
     vxi_set_host(o.headless ? vx_headless_host() : vx_sdl_host());
     vxi_set_trace(o.trace ? 1 : 0);
     if (o.headless) vx_headless_set_keys(keys);
@@ -134,5 +138,10 @@ int main(int argc, char *argv[]) {
     vxi_layer_shutdown();
     vx_term_stop();
     if (keys && keys != stdin) std::fclose(keys);
+    // A transcript that could not be written whole is a failed run.
+    if (o.headless && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
+        std::fprintf(stderr, "%s: cannot write to standard output\n", prog);
+        return 1;
+    }
     return 0;
 }

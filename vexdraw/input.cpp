@@ -251,6 +251,7 @@ int vxi_host_key_for_keysym(unsigned keysym) {
 }
 
 int vxi_key_for_char(unsigned keysym, int *host_key, int *shifted) {
+    if (keysym == 0) return -1; // what Shift+0 sends: no character
     for (const KeyRow &r : key_table) {
         if (r.plain == keysym || r.shifted == keysym) {
             *host_key = r.host;

@@ -267,6 +267,8 @@ void console_key_handler(unsigned key) {
         console_function_key(key);
         break;
     default:
+        // Past the typing limit a key changes nothing: nothing to redraw.
+        if (input_len >= INPUT_TYPING_LIMIT) return;
         if (key <= 255)
             type_key(key);
         else if (!type_kana(key))

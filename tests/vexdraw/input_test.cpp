@@ -156,11 +156,43 @@ TEST_F(Input, KeyScriptLinesTypeCharactersSpecialKeysAndReturn) {
 TEST_F(Input, KeyScriptProblemsAreReportedAndTheRestIsTyped) {
     std::string err;
     EXPECT_EQ(typed("a{Bogus}b\xe4\xb8\x80\xff{nr}", &err), (Events{{'a', 1}, {'b', 1}}));
-    EXPECT_NE(err.find("{Bogus}"), std::string::npos);
-    EXPECT_NE(err.find("U+4E00"), std::string::npos); // a kanji: no key types it
-    EXPECT_NE(err.find("byte 255 is not UTF-8"), std::string::npos);
+    EXPECT_EQ(err, "unknown key {Bogus} (and 2 more)"); // one message for the line
+    EXPECT_EQ(typed("\xe4\xb8\x80{nr}", &err), Events{});
+    EXPECT_EQ(err, "no key types U+4E00"); // a kanji
+    EXPECT_EQ(typed("\xff{nr}", &err), Events{});
+    EXPECT_EQ(err, "the byte 255 is not UTF-8");
     EXPECT_EQ(typed("{F13}{nr}", &err), Events{});
     EXPECT_EQ(typed("{a{nr}", &err), (Events{{65505, 1}, {'{', 1}, {'a', 1}}));
+    // A NUL byte is no character (Shift+0 sends the keysym 0).
+    EXPECT_EQ(typed(std::string(1000, '\0') + "{nr}", &err), Events{});
+    EXPECT_EQ(err, "no key types the byte 0 (and 999 more)");
+}
+
+TEST(KeyScriptReader, LinesAreCutAtTheLimitAndTheRestDropped) {
+    std::string text = std::string(VX_SCRIPT_LINE_MAX, 'a') + "\n" + std::string(VX_SCRIPT_LINE_MAX + 1, 'b') +
+                       "tail\r\nnext\r\n\nlast";
+    std::FILE *f = fmemopen(text.data(), text.size(), "r");
+    ASSERT_NE(f, nullptr);
+    std::string copy = text, line, from_text;
+    bool cut = false, text_cut = false;
+    const std::pair<std::string, bool> expected[] = {
+        {std::string(VX_SCRIPT_LINE_MAX, 'a'), false},
+        {std::string(VX_SCRIPT_LINE_MAX, 'b'), true},
+        {"next", false},
+        {"", false},
+        {"last", false},
+    };
+    for (const auto &[want, want_cut] : expected) {
+        ASSERT_TRUE(vx_read_script_line(f, line, cut));
+        EXPECT_EQ(line, want);
+        EXPECT_EQ(cut, want_cut);
+        ASSERT_TRUE(vx_take_script_line(copy, from_text, text_cut));
+        EXPECT_EQ(from_text, want);
+        EXPECT_EQ(text_cut, want_cut);
+    }
+    EXPECT_FALSE(vx_read_script_line(f, line, cut));
+    EXPECT_FALSE(vx_take_script_line(copy, from_text, text_cut));
+    std::fclose(f);
 }
 
 TEST_F(Input, KeyScriptShotsAreMarkedInOrder) {

@@ -20,37 +20,34 @@ size_t script_line_no = 0;
 std::deque<VxScriptEvent> events;
 VxEventSource event_source = nullptr;
 
-// Reads one line of any length; false at the end of the script.
-bool next_line(std::string &line) {
-    line.clear();
-    if (script_file) {
-        int c;
-        while ((c = std::fgetc(script_file)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
-        if (c == EOF && line.empty()) return false;
-    } else {
-        if (script_text.empty()) return false;
-        size_t nl = script_text.find('\n');
-        line = script_text.substr(0, nl);
-        script_text.erase(0, nl == std::string::npos ? script_text.size() : nl + 1);
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+// Reads the next line, at most VX_SCRIPT_LINE_MAX bytes of it; false at
+// the end of the script.
+bool next_line(std::string &line, bool &cut) {
+    if (script_file) return vx_read_script_line(script_file, line, cut);
+    return vx_take_script_line(script_text, line, cut);
+}
+
+// One message for each script line that cannot be typed as it stands.
+void report(const std::string &error, bool cut) {
+    if (error.empty() && !cut) return;
+    std::string why = cut ? "longer than " + std::to_string(VX_SCRIPT_LINE_MAX) + " bytes: the rest is dropped" : "";
+    if (!error.empty()) why += (cut ? "; " : "") + error;
+    std::fprintf(stderr, "%s: key script line %zu: %s\n", vxi_program_name(), script_line_no, why.c_str());
 }
 
 bool refill() {
     std::string line;
+    bool cut = false;
     while (events.empty()) {
         std::vector<VxScriptEvent> parsed;
         if (event_source) {
             if (!event_source(parsed)) return false;
         } else {
-            if (!next_line(line)) return false;
+            if (!next_line(line, cut)) return false;
             ++script_line_no;
             std::string error;
             vx_parse_key_script_line(line, parsed, error);
-            if (!error.empty())
-                std::fprintf(stderr, "%s: key script line %zu: %s\n", vxi_program_name(), script_line_no,
-                             error.c_str());
+            report(error, cut);
         }
         events.insert(events.end(), parsed.begin(), parsed.end());
     }
@@ -79,6 +76,11 @@ void invalidate() {}
 // One host event per turn, as a keyboard would deliver them.
 void pump(int) {
     if (!alive) return;
+    // Output nobody can read ends the program; the entry reports it.
+    if (std::ferror(stdout)) {
+        vxi_close_without_question();
+        return;
+    }
     // An event source (terminal play) is asked only once every key typed so
     // far has been handled, so that its prompt is that of the settled game.
     if (events.empty() && event_source && !vxi_key_queue_empty()) return;

@@ -81,6 +81,12 @@ bool type_ascii(unsigned c, std::vector<VxScriptEvent> &out) {
     return true;
 }
 
+// Keeps the first problem of a line and counts the others, so that a line
+// of rubbish gives one short message.
+void problem(std::string &error, int &count, const std::string &text) {
+    if (count++ == 0) error += text;
+}
+
 }  // namespace
 
 bool vx_script_can_type(uint32_t cp) {
@@ -92,6 +98,7 @@ bool vx_script_can_type(uint32_t cp) {
 void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent> &out,
                               std::string &error) {
     std::string text = line;
+    int problems = 0;
     bool final_return = true;
     if (text.size() >= 4 && text.compare(text.size() - 4, 4, "{nr}") == 0) {
         text.resize(text.size() - 4);
@@ -113,21 +120,21 @@ void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent
                     continue;
                 }
                 if (name.find('{') == std::string::npos && !name.empty()) {
-                    error += "unknown key {" + name + "}; ";
+                    problem(error, problems, "unknown key {" + name + "}");
                     i = close;
                     continue;
                 }
             }
         }
         if (c < 0x80) {
-            if (!type_ascii(c, out)) error += "no key types the byte " + std::to_string(c) + "; ";
+            if (!type_ascii(c, out)) problem(error, problems, "no key types the byte " + std::to_string(c));
             continue;
         }
         // A character typed through an input method.
         uint32_t cp = 0;
         int n = vxi_utf8_decode(text.data() + i, text.size() - i, &cp);
         if (n < 0) {
-            error += "the byte " + std::to_string(c) + " is not UTF-8; ";
+            problem(error, problems, "the byte " + std::to_string(c) + " is not UTF-8");
             continue;
         }
         i += static_cast<size_t>(n) - 1;
@@ -135,10 +142,39 @@ void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent
         if (k < 0x80 ? !type_ascii(k, out) : !is_kana(k)) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-            error += std::string("no key types ") + code + "; ";
+            problem(error, problems, std::string("no key types ") + code);
         } else if (k >= 0x80) {
             out.push_back({VxScriptEvent::KEYSYM, static_cast<int>(VX_KEY_UNICODE | k), VxModifiers{}, {}});
         }
     }
+    if (problems > 1) error += " (and " + std::to_string(problems - 1) + " more)";
     if (final_return) press(out, VK_RETURN, VxModifiers{});
+}
+
+bool vx_read_script_line(std::FILE *file, std::string &line, bool &cut) {
+    line.clear();
+    cut = false;
+    int c;
+    bool any = false;
+    while ((c = std::getc(file)) != EOF && c != '\n') {
+        any = true;
+        if (line.size() < VX_SCRIPT_LINE_MAX)
+            line.push_back(static_cast<char>(c));
+        else
+            cut = true;
+    }
+    if (c == EOF && !any) return false;
+    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+bool vx_take_script_line(std::string &text, std::string &line, bool &cut) {
+    if (text.empty()) return false;
+    size_t nl = text.find('\n');
+    size_t len = nl == std::string::npos ? text.size() : nl;
+    cut = len > VX_SCRIPT_LINE_MAX;
+    line.assign(text, 0, cut ? VX_SCRIPT_LINE_MAX : len);
+    text.erase(0, nl == std::string::npos ? text.size() : nl + 1);
+    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+    return true;
 }

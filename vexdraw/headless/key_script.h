@@ -13,8 +13,12 @@
 
 #include "vx_internal.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
+
+// The longest line a script types; the rest of a longer line is dropped.
+constexpr size_t VX_SCRIPT_LINE_MAX = 4096;
 
 struct VxScriptEvent {
     enum Kind { KEY_DOWN, KEY_UP, SHOT, KEYSYM } kind;
@@ -28,8 +32,15 @@ bool vx_script_can_type(uint32_t cp);
 
 // Appends the events of one script line (without its line end). Problems
 // (an unknown {name}, a character no key sends) are described in error,
-// and the rest of the line is still typed.
+// the first one and how many more, and the rest of the line is still typed.
 void vx_parse_key_script_line(const std::string &line, std::vector<VxScriptEvent> &out,
                               std::string &error);
+
+// Reads the next line of file without its line end (and a "\r" before it),
+// at most VX_SCRIPT_LINE_MAX bytes: the rest of a longer line is read and
+// dropped, and cut is set. false at the end of the file.
+bool vx_read_script_line(std::FILE *file, std::string &line, bool &cut);
+// The same for a script given as text: takes the first line off text.
+bool vx_take_script_line(std::string &text, std::string &line, bool &cut);
 
 #endif
