@@ -151,6 +151,16 @@ VxImage vx_read_xpm(const char *const xpm[]) {
     }
     if (colour_failed) return failed();
 
+    // Every row must be there, and long enough, before the bitmaps are
+    // made: a values line that claims a large image costs nothing.
+    for (int y = 0; y < height; ++y) {
+        const char *row = xpm[1 + colours + y];
+        if (!row || strnlen(row, (size_t)width * cpp) < (size_t)width * cpp) {
+            vx_error("xpmデータの画素(%d行目)に誤りがあります。", 1 + colours + y);
+            return failed();
+        }
+    }
+
     VxBitmap *image = vxi_bitmap_new(width, height);
     VxBitmap *mask = vxi_bitmap_new(width, height);
     if (!image || !mask || !image->px || !mask->px) {
