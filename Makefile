@@ -5,6 +5,7 @@
 # Also: `make install [PREFIX=/usr/local] [DESTDIR=]` and `make deb`.
 
 BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 DESTDIR ?=
@@ -25,7 +26,7 @@ WEB_PACKAGES = g++ cmake ninja-build pkg-config python3 libfreetype-dev xfonts-s
 
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: play game test golden build install deb web deps-build deps-test deps-deb deps-web print-build-packages clean
+.PHONY: play game test golden build build-asan fuzz install deb web deps-build deps-test deps-deb deps-web print-build-packages clean
 
 play: deps-build
 	@$(MAKE) --no-print-directory game
@@ -41,7 +42,9 @@ test: deps-test
 	$(CONFIGURE) -DKELDARY_TESTS=ON -DKELDARY_BENCH=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 	@$(MAKE) --no-print-directory web
+	@$(MAKE) --no-print-directory build-asan
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # Records the expected transcripts of the end-to-end key scripts again
 # (tests/e2e/*.transcript), after a change meant to alter what they print.
@@ -67,6 +70,23 @@ deb: deps-deb
 web: deps-web
 	./tools/build-web.sh $(WEB_DIR) $(JOBS)
 
+# The whole suite again with AddressSanitizer and UBSan, and the fuzz targets.
+build-asan:
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELDARY_SANITIZE=ON -DKELDARY_TESTS=ON -DKELDARY_BENCH=OFF
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+
+# One fuzz target for as long as asked, keeping what it finds in
+# $(ASAN_DIR)/fuzz/corpus-T:  make fuzz T=save_file SECONDS=3600
+FUZZ_TARGETS = key_script terminal_line save_file ini_file xpm romaji
+SECONDS ?= 60
+ifneq ($(filter fuzz,$(MAKECMDGOALS)),)
+ifeq ($(filter $(T),$(FUZZ_TARGETS)),)
+$(error Usage: make fuzz T=<one of: $(FUZZ_TARGETS)> [SECONDS=n])
+endif
+endif
+fuzz: deps-test build-asan
+	$(ASAN_DIR)/fuzz/run_$(T).sh --seconds $(SECONDS) --out $(ASAN_DIR)/fuzz/corpus-$(T) --crashes $(ASAN_DIR)/fuzz
+
 deps-build:
 	@./tools/install-deps.sh $(BUILD_PACKAGES)
 
@@ -83,4 +103,4 @@ deps-web:
 	@./tools/install-deps.sh $(WEB_PACKAGES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(WEB_DIR)
