@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         // One short message for a bad line, whatever is wrong with it.
         FUZZ_CHECK(error.find('\n') == std::string::npos, "a message of several lines");
         FUZZ_CHECK(error.size() <= line.size() + 64, "the message grows with the line: %zu bytes", error.size());
-        // At most a modifier's press and release around each typed byte.
+        // At most a modifier's press and release around each typed byte
+        // (a character typed through an input method is one event).
         FUZZ_CHECK(events.size() <= 4 * line.size() + 2, "%zu events for %zu bytes", events.size(), line.size());
 
         // Every key pressed is released again, in the same line.
@@ -59,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             }
             if (e.kind == VxScriptEvent::KEY_DOWN) vxi_host_key_down(e.key, e.held);
             if (e.kind == VxScriptEvent::KEY_UP) vxi_host_key_up(e.key, e.held);
+            if (e.kind == VxScriptEvent::KEYSYM) vxi_host_keysym(static_cast<unsigned>(e.key));
             unsigned keysym;
             int down;
             while (vxi_key_queue_pop(&keysym, &down)) FUZZ_CHECK(keysym != 0, "a key with no keysym");

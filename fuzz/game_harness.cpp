@@ -47,6 +47,7 @@ void type_line(const std::string &line) {
     for (const VxScriptEvent &e : events) {
         if (e.kind == VxScriptEvent::KEY_DOWN) vxi_host_key_down(e.key, e.held);
         if (e.kind == VxScriptEvent::KEY_UP) vxi_host_key_up(e.key, e.held);
+        if (e.kind == VxScriptEvent::KEYSYM) vxi_host_keysym(static_cast<unsigned>(e.key));
         vxi_run_queued_keys();
     }
 }
