@@ -3,7 +3,6 @@
 #include "command.h"
 #include "console.h"
 #include "fuzz.h"
-#include "headless/key_script.h"
 #include "main.h"
 #include "test_support.h"
 #include "vx_internal.h"
@@ -40,17 +39,7 @@ void start_game() {
     console_scroll(0);
 }
 
-void type_line(const std::string &line) {
-    std::vector<VxScriptEvent> events;
-    std::string error;
-    vx_parse_key_script_line(line, events, error);
-    for (const VxScriptEvent &e : events) {
-        if (e.kind == VxScriptEvent::KEY_DOWN) vxi_host_key_down(e.key, e.held);
-        if (e.kind == VxScriptEvent::KEY_UP) vxi_host_key_up(e.key, e.held);
-        if (e.kind == VxScriptEvent::KEYSYM) vxi_host_keysym(static_cast<unsigned>(e.key));
-        vxi_run_queued_keys();
-    }
-}
+void type_line(const std::string &line) { vxtest::type_script_line(line); }
 
 void check_lines() {
     const char *line = input_line_text();

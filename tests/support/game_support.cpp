@@ -3,7 +3,6 @@
 #include "area.h"
 #include "command.h"
 #include "console.h"
-#include "headless/key_script.h"
 #include "input_mode.h"
 #include "main.h"
 #include "noun.h"
@@ -71,17 +70,9 @@ void keys(const std::string &script) {
     while (start <= script.size()) {
         size_t nl = script.find('\n', start);
         std::string line = script.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
-        std::vector<VxScriptEvent> events;
-        std::string error;
         // Without a trailing newline the script types no final Return.
         if (nl == std::string::npos) line += "{nr}";
-        vx_parse_key_script_line(line, events, error);
-        for (const VxScriptEvent &e : events) {
-            if (e.kind == VxScriptEvent::KEY_DOWN) vxi_host_key_down(e.key, e.held);
-            if (e.kind == VxScriptEvent::KEY_UP) vxi_host_key_up(e.key, e.held);
-            if (e.kind == VxScriptEvent::KEYSYM) vxi_host_keysym(static_cast<unsigned>(e.key));
-            vxi_run_queued_keys();
-        }
+        vxtest::type_script_line(line);
         if (nl == std::string::npos) break;
         start = nl + 1;
     }

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "headless/key_script.h"
 #include "host.h"
 #include "vx_internal.h"
 
@@ -125,6 +126,18 @@ FileSizeLimit::FileSizeLimit(rlim_t limit) {
 FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &saved_);
     std::signal(SIGXFSZ, saved_handler_);
+}
+
+void type_script_line(const std::string &line) {
+    std::vector<VxScriptEvent> events;
+    std::string error;
+    vx_parse_key_script_line(line, events, error);
+    for (const VxScriptEvent &e : events) {
+        if (e.kind == VxScriptEvent::KEY_DOWN) vxi_host_key_down(e.key, e.held);
+        if (e.kind == VxScriptEvent::KEY_UP) vxi_host_key_up(e.key, e.held);
+        if (e.kind == VxScriptEvent::KEYSYM) vxi_host_keysym(static_cast<unsigned>(e.key));
+        vxi_run_queued_keys();
+    }
 }
 
 std::vector<std::string> list_dir(const std::string &dir) {

@@ -72,4 +72,7 @@ private:
 };
 // The names in a directory, sorted.
 std::vector<std::string> list_dir(const std::string &dir);
+// Types one key-script line through the layer's key translation, handling
+// each key at once as the main loop would; screenshots are not taken.
+void type_script_line(const std::string &line);
 }  // namespace vxtest
