@@ -4,6 +4,7 @@
 #include "game_harness.h"
 
 #include "console.h"
+#include "input_mode.h"
 #include "kana_spelling.h"
 
 #include <cstring>

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <deque>
@@ -230,15 +231,18 @@ void hold_keys() {
     tcsetattr(STDIN_FILENO, TCSANOW, &t);
 }
 
+// Written whole through vx_replace_file, like every file of the layer.
 void save_history() {
     if (history_file.empty() || !hist) return;
-    std::string tmp = history_file + ".new";
-    std::FILE *f = std::fopen(tmp.c_str(), "w");
+    char *text = nullptr;
+    size_t size = 0;
+    std::FILE *f = open_memstream(&text, &size);
     if (!f) return;
     HistEvent ev;
     bool ok = history(hist, &ev, H_SAVE_FP, f) >= 0;
     ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(tmp.c_str(), history_file.c_str()) != 0) std::remove(tmp.c_str());
+    if (ok) vx_replace_file(history_file.c_str(), text, size);
+    std::free(text);
 }
 
 }  // namespace
