@@ -9,7 +9,7 @@ const char *__asan_default_options() {
 
 const char *__ubsan_default_options() { return "print_stacktrace=1"; }
 
-const char *__lsan_default_options() { return "suppressions=" KELDARY_LSAN_SUPPRESSIONS; }
+const char *__lsan_default_options() { return "print_suppressions=0:suppressions=" KELDARY_LSAN_SUPPRESSIONS; }
 
 // Libraries stay loaded to the end: a leak inside one that was unloaded
 // (SDL unloads the GL and D-Bus libraries it opened) can neither be traced

@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <deque>
@@ -232,17 +231,24 @@ void hold_keys() {
 }
 
 // Written whole through vx_replace_file, like every file of the layer.
+// libedit writes its format only to a real file (it sets the file's mode):
+// an anonymous temporary one, read back whole.
 void save_history() {
     if (history_file.empty() || !hist) return;
-    char *text = nullptr;
-    size_t size = 0;
-    std::FILE *f = open_memstream(&text, &size);
+    std::FILE *f = std::tmpfile();
     if (!f) return;
     HistEvent ev;
-    bool ok = history(hist, &ev, H_SAVE_FP, f) >= 0;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) vx_replace_file(history_file.c_str(), text, size);
-    std::free(text);
+    std::string text;
+    bool ok = history(hist, &ev, H_SAVE_FP, f) >= 0 && std::fflush(f) == 0;
+    if (ok) {
+        std::rewind(f);
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+        ok = !std::ferror(f);
+    }
+    std::fclose(f);
+    if (ok) vx_replace_file(history_file.c_str(), text.data(), text.size());
 }
 
 }  // namespace
