@@ -108,10 +108,5 @@ void vxi_trim_log(void) {
     size_t start = tail.find('\n');
     tail.erase(0, start == std::string::npos ? 0 : start + 1);
 
-    std::string temp = log_path + ".tmp";
-    std::FILE *out = std::fopen(temp.c_str(), "wb");
-    if (!out) return;
-    ok = std::fwrite(tail.data(), 1, tail.size(), out) == tail.size();
-    ok = (std::fclose(out) == 0) && ok;
-    if (!ok || std::rename(temp.c_str(), log_path.c_str()) != 0) std::remove(temp.c_str());
+    vx_replace_file(log_path.c_str(), tail.data(), tail.size());
 }
