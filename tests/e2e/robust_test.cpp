@@ -165,5 +165,6 @@ TEST(Robust, TwoInstancesSavingIntoOneHome) {
     pa = launch(a);
     EXPECT_EQ(finish(pa).status, 0);
     std::vector<std::string> names = vxtest::list_dir(home + "/.keldary");
-    EXPECT_EQ(names, (std::vector<std::string>{"keldary.lock", "keldary.sav"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"keldary.lock", "keldary.sav", "keldary.sav.bak"}));
+    EXPECT_EQ(fs::file_size(save + ".bak"), 556u);
 }

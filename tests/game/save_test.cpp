@@ -252,7 +252,7 @@ TEST_F(Save, SavesTakeTurnsUnderTheLock) {
     status_reset();
     ASSERT_EQ(load_game(), 0);
     EXPECT_EQ(flag_test(150), 1);
-    EXPECT_EQ(vxtest::list_dir(home + "/.keldary"), (Names{"keldary.lock", "keldary.sav"}));
+    EXPECT_EQ(vxtest::list_dir(home + "/.keldary"), (Names{"keldary.lock", "keldary.sav", "keldary.sav.bak"}));
 
     ASSERT_EQ(flock(other, LOCK_EX), 0);
     const std::string kept = vxtest::read_file(save_path());
