@@ -1,7 +1,7 @@
-// The settings file "Vexdraw.ini": whatever loads must save, and the saved
-// file must read back to the same settings (saving it again gives the same
-// bytes, and every entry written is found with its value). The log keeps
-// at most one line per line of the file.
+// The settings file "Vexdraw.ini": whatever was read of it (all, or what
+// came before a bad line) must save, and the saved file must read back to
+// the same settings (saving it again gives the same bytes, and every entry
+// written is found with its value). The log stays proportional to the file.
 #include "fuzz.h"
 
 #include "test_support.h"
@@ -13,8 +13,6 @@
 #include <string>
 #include <unistd.h>
 
-// A failed load ends the program through vx_error, which closes the
-// window; loading and saving go on without it.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     vxtest::open_headless(640, 480, fuzz_scratch_dir());
     return 0;
@@ -26,16 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     vxtest::write_file(ini, text);
     unlink(log.c_str());
     vxi_ini_clear();
-    int loaded = vx_ini_load();
+    vx_ini_load();
 
     // Every line read (up to 1023 bytes at a time) is logged once, with at
     // most one message about it, which may quote the line.
     size_t lines = 1 + size / 1023;
     for (char c : text) lines += c == '\n';
     FUZZ_CHECK(vxtest::read_file(log).size() <= 2 * text.size() + 200 * lines, "the log grew beyond the file");
-    if (loaded != 0) return 0;
 
-    FUZZ_CHECK(vx_ini_save() == 0, "a loaded file cannot be saved");
+    FUZZ_CHECK(vx_ini_save() == 0, "what was read cannot be saved");
     const std::string written = vxtest::read_file(ini);
     vxi_ini_clear();
     FUZZ_CHECK(vx_ini_load() == 0, "the saved file does not load");
