@@ -6,6 +6,8 @@
 #include "vexdraw.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -28,8 +30,15 @@ void stage_save_backup(const char *save_path) {
     char staged[PATH_SIZE];
     if (!path_with(save_path, STAGED_SUFFIX, staged)) return;
     std::remove(staged); // left over from a save that never finished
-    std::FILE *in = std::fopen(save_path, "rb");
-    if (!in) return; // no save yet
+    // Only a regular file is copied: a pipe in its place is not waited on.
+    int fd = open(save_path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return; // no save yet
+    struct stat st;
+    std::FILE *in = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (!in) {
+        close(fd);
+        return;
+    }
     unsigned char data[SAVE_FILE_SIZE + 1];
     size_t got = std::fread(data, 1, sizeof data, in);
     bool failed = std::ferror(in) != 0;

@@ -226,10 +226,12 @@ TEST_F(Save, FailedSaveKeepsThePreviousOne) {
     EXPECT_EQ(vxtest::read_file(home + "/other"), "other");
     EXPECT_TRUE(fs::is_symlink(save_path()));
 
-    // A pipe where the save should be is not waited on.
+    // A pipe where the save should be is not waited on, nor replaced.
     fs::remove(save_path());
     ASSERT_EQ(mkfifo(save_path().c_str(), 0600), 0);
     EXPECT_EQ(load_game(), -1);
+    EXPECT_EQ(save_game(), -1);
+    EXPECT_TRUE(fs::is_fifo(save_path()));
 }
 
 // Another instance's save in progress holds the lock: this one waits for
