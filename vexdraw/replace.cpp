@@ -49,6 +49,11 @@ bool write_all(int fd, const unsigned char *p, size_t n) {
 // creating it would have given under the process's umask.
 mode_t permissions(bool existed, const struct stat &old) {
     if (existed) return old.st_mode & 07777;
+#ifdef __EMSCRIPTEN__
+    // A browser's in-memory files have no umask (it reads as 0777, which
+    // would leave the file unreadable): the usual one is taken.
+    return 0644;
+#endif
     mode_t mask = umask(022);
     umask(mask);
     return 0666 & ~mask;
