@@ -107,13 +107,15 @@ std::FILE *open_data(const char *name, const char *mode) {
     bool writing = std::strchr(mode, 'w') != nullptr;
     if (!data_path(name, writing, path)) return nullptr;
     vx_printf("open_data path:%s:\n", path);
-    if (writing) return std::fopen(path, mode);
-    // Only a regular file is read: a pipe or device in its place must not
-    // make the game wait for ever.
+    return writing ? std::fopen(path, mode) : open_regular_file(path);
+}
+
+// A pipe or device in place of a save must not make the game wait for ever.
+std::FILE *open_regular_file(const char *path) {
     int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return nullptr;
     struct stat st;
-    std::FILE *fp = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, mode) : nullptr;
+    std::FILE *fp = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "rb") : nullptr;
     if (!fp) close(fd);
     return fp;
 }

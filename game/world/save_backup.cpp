@@ -5,40 +5,34 @@
 
 #include "vexdraw.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int PATH_SIZE = 512;
 constexpr const char *BACKUP_NAME = "keldary.sav.bak";
 constexpr const char *BACKUP_SUFFIX = ".bak";
-constexpr const char *STAGED_SUFFIX = ".bak.tmp";
 
-bool path_with(const char *save_path, const char *suffix, char (&out)[PATH_SIZE]) {
-    int n = std::snprintf(out, sizeof out, "%s%s", save_path, suffix);
+// The old save between staging and finishing.
+unsigned char staged[SAVE_FILE_SIZE];
+bool have_staged = false;
+
+bool backup_path(const char *save_path, char (&out)[PATH_SIZE]) {
+    int n = std::snprintf(out, sizeof out, "%s%s", save_path, BACKUP_SUFFIX);
     return n > 0 && n < PATH_SIZE;
 }
 
 } // namespace
 
-// The old save is copied whole beside it. A file that is no save (the
-// wrong size) is not staged, so that it never replaces a good backup.
+// The old save is kept whole. A file that is no save (the wrong size) is
+// not kept, so that it never replaces a good backup.
 void stage_save_backup(const char *save_path) {
-    char staged[PATH_SIZE];
-    if (!path_with(save_path, STAGED_SUFFIX, staged)) return;
-    std::remove(staged); // left over from a save that never finished
-    // Only a regular file is copied: a pipe in its place is not waited on.
-    int fd = open(save_path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return; // no save yet
-    struct stat st;
-    std::FILE *in = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "rb") : nullptr;
-    if (!in) {
-        close(fd);
-        return;
-    }
+    have_staged = false;
+    char backup[PATH_SIZE];
+    if (backup_path(save_path, backup)) vx_remove_replace_leftovers(backup); // of a killed instance
+    std::FILE *in = open_regular_file(save_path);
+    if (!in) return; // no save yet
     unsigned char data[SAVE_FILE_SIZE + 1];
     size_t got = std::fread(data, 1, sizeof data, in);
     bool failed = std::ferror(in) != 0;
@@ -47,23 +41,18 @@ void stage_save_backup(const char *save_path) {
         vx_printf("%s is no save: no backup kept\n", save_path);
         return;
     }
-    std::FILE *out = std::fopen(staged, "wb");
-    if (!out) return;
-    bool ok = std::fwrite(data, 1, SAVE_FILE_SIZE, out) == SAVE_FILE_SIZE;
-    ok = ok && std::fflush(out) == 0 && fsync(fileno(out)) == 0;
-    ok = std::fclose(out) == 0 && ok;
-    if (!ok) std::remove(staged);
+    std::copy(data, data + SAVE_FILE_SIZE, staged);
+    have_staged = true;
 }
 
-// Once the new save is in place the staged copy replaces the backup in one
-// rename; when the save failed the old backup stays as it was.
+// Once the new save is in place the old one replaces the backup whole;
+// when the save failed the old backup stays as it was.
 void finish_save_backup(const char *save_path, bool saved) {
-    char staged[PATH_SIZE], backup[PATH_SIZE];
-    if (!path_with(save_path, STAGED_SUFFIX, staged) || !path_with(save_path, BACKUP_SUFFIX, backup)) return;
-    if (access(staged, F_OK) != 0) return; // nothing staged
-    if (saved && std::rename(staged, backup) == 0) return;
-    if (saved) vx_printf("backup %s not written\n", backup);
-    std::remove(staged);
+    char backup[PATH_SIZE];
+    bool keep = saved && have_staged;
+    have_staged = false;
+    if (!keep || !backup_path(save_path, backup)) return;
+    if (vx_replace_file(backup, staged, SAVE_FILE_SIZE) != 0) vx_printf("backup %s not written\n", backup);
 }
 
 int load_backup_game() { return load_save_file(BACKUP_NAME); }

@@ -42,6 +42,8 @@ const char *status_program_dir();
 void status_copy_block(unsigned char out[STATUS_BLOCK_SIZE]);
 int status_load_block(const unsigned char in[STATUS_BLOCK_SIZE]); // 0, or -1 when unsound
 std::FILE *open_data(const char *name, const char *mode);
+// path opened for reading when it is a regular file, else nullptr.
+std::FILE *open_regular_file(const char *path);
 // 0 on success, -1 on failure.
 int make_directory(const char *path);
 // Nonzero when path exists and is a directory.
@@ -52,8 +54,9 @@ int load_game();  // 0, or -1 with the game unchanged
 // the slot.
 int load_save_file(const char *name);
 // The save that a save replaces becomes the backup ("keldary.sav.bak"
-// beside it): staged as a copy before the new save is renamed into place,
-// renamed over the old backup once it is there, dropped when it is not.
+// beside it): read before the new save is renamed into place, written as
+// the backup once it is there, dropped when it is not. Called under the
+// save lock.
 void stage_save_backup(const char *save_path);
 void finish_save_backup(const char *save_path, bool saved);
 int load_backup_game(); // 0, or -1 with the game unchanged

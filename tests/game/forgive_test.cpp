@@ -329,12 +329,13 @@ TEST_F(Forgive, EachSaveKeepsTheOneItReplaces) {
     play({"save"});
     EXPECT_EQ(file(bak), first);
     EXPECT_EQ(file(save).size(), 556u);
-    // Nor is a copy left over from a save that never finished.
-    std::ofstream(bak + ".tmp", std::ios::binary) << "stale";
+    // A backup that a killed instance was writing is cleared away.
+    std::string left = dir + "/.keldary/.keldary.sav.bak.tmp.Ab12Cd";
+    std::ofstream(left, std::ios::binary) << "stale";
     std::remove(save.c_str());
     play({"save"});
     EXPECT_EQ(file(bak), first);
-    EXPECT_FALSE(std::ifstream(bak + ".tmp").good());
+    EXPECT_FALSE(std::ifstream(left).good());
 }
 
 }  // namespace
