@@ -159,7 +159,10 @@ void backspace() {
         --input_len;
         roman_head -= 2;
     } else {
-        while (roman_head - 1 > 0 && char_kind[roman_head - 1] == 1) --roman_head;
+        // Back to the start of the letters still pending, which never
+        // reaches over a space: the word before it is not romaji to convert.
+        while (roman_head - 1 > 0 && char_kind[roman_head - 1] == 1 && input_line[roman_head - 1] != ' ')
+            --roman_head;
     }
     if (roman_head < 1) roman_head = 1;
     if (roman_head > input_len) roman_head = input_len;

@@ -220,6 +220,13 @@ TEST_F(Console, BackSpaceRemovesKanaWholeAndPendingLettersSingly) {
     gametest::keys("kk{BackSpace}a{nr}"); // the っ stays
     EXPECT_EQ(string(input_line_text()), ">かっあ_");
     gametest::keys("{C-c}");
+    // Pending letters never reach back over the space before them: the
+    // space stays, and recalling a noun cuts the line at the word.
+    gametest::keys("yomu vh{BackSpace}v{nr}");
+    EXPECT_EQ(string(input_line_text()), ">よむ っv_");
+    gametest::keys("{C-p}{nr}");
+    EXPECT_EQ(string(input_line_text()).rfind(">よむ ", 0), 0u) << input_line_text();
+    gametest::keys("{C-c}");
 }
 
 TEST_F(Console, TypingStopsAtTheLimit) {
