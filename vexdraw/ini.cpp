@@ -144,7 +144,8 @@ static bool plain_integer(const char *text) {
 // what was read before it stays and the rest keeps its defaults.
 static int ini_read(std::FILE *f, const char *path) {
     char line[INI_LINE_MAX];
-    char current[INI_LINE_MAX] = ""; /* may hold an over-long name, refused on use */
+    char current[INI_LINE_MAX] = ""; /* may hold an over-long name */
+    bool current_fits = true;
     int line_number = 0;
     while (std::fgets(line, sizeof line, f)) {
         ++line_number;
@@ -161,6 +162,11 @@ static int ini_read(std::FILE *f, const char *path) {
             }
             std::memcpy(current, word, end - word);
             current[end - word] = '\0';
+            // A name too long for the table is reported once, here, and its
+            // entries are passed over: one warning quoting it per entry
+            // would make a small file fill the log.
+            current_fits = name_fits(current);
+            if (!current_fits) vx_warning("INIファイルのセクション名`%s'が長すぎます。", current);
             continue;
         }
         char *equals = std::strchr(line, '=');
@@ -169,6 +175,7 @@ static int ini_read(std::FILE *f, const char *path) {
             return -1;
         }
         *equals = '\0';
+        if (!current_fits) continue;
         if (ini_store(current, line, read_value(equals + 1), plain_integer(equals + 1)) == -2) return -1;
     }
     return 0;

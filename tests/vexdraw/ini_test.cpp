@@ -106,6 +106,16 @@ TEST_F(Ini, CapacitiesAndLongNames) {
     EXPECT_NE(log().find("Warning: INIファイルのセクション名`" + sixteen), std::string::npos);
     EXPECT_EQ(vxi_quit_posted(), 0);
 
+    // In the file, a section whose name is too long is reported once, not
+    // once for each of its entries, and they are passed over.
+    const std::string long_name(400, 'k');
+    std::string text = "[" + long_name + "]\n";
+    for (int i = 0; i < 50; ++i) text += "K" + std::to_string(i) + "=1\n";
+    EXPECT_EQ(load(text + "[S]\nX=2\n"), 0);
+    EXPECT_EQ(vx_ini_get_int("S", "X", 0), 2);
+    EXPECT_EQ(vx_ini_get_int(long_name.c_str(), "K1", 3), 3);
+    EXPECT_LT(log().size(), 2 * text.size());
+
     for (int i = 0; i < 16; ++i) vx_ini_set_int("S", std::to_string(i).c_str(), i);
     std::filesystem::remove(logf);
     testing::internal::CaptureStderr();
