@@ -327,6 +327,11 @@ void line_truncate_to_noun() {
     if (noun_start <= 0 || noun_start > input_len) return;
     input_len = roman_head = noun_start;
     typed_cut(input_len);
+    // Spaces typed after the first one are gone with the rest: BackSpace
+    // over the first must end the verb's word again. (A space byte is never
+    // part of a double-byte character.)
+    space_count = 0;
+    for (int i = 1; i < input_len; ++i) space_count += input_line[i] == ' ';
     place_cursor();
 }
 

@@ -3,6 +3,7 @@
 #include "game_support.h"
 #include "input_mode.h"
 #include "message.h"
+#include "sjis.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -226,6 +227,16 @@ TEST_F(Console, BackSpaceRemovesKanaWholeAndPendingLettersSingly) {
     EXPECT_EQ(string(input_line_text()), ">よむ っv_");
     gametest::keys("{C-p}{nr}");
     EXPECT_EQ(string(input_line_text()).rfind(">よむ ", 0), 0u) << input_line_text();
+    gametest::keys("{C-c}");
+    // Recalling a noun drops the spaces after the first; BackSpace over that
+    // one then leaves no place for a noun inside the next kana.
+    gametest::keys("  {C-p}{BackSpace}u{C-p} {nr}");
+    string line = input_line_text();
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (!vx_sjis_lead(static_cast<unsigned char>(line[i]))) continue;
+        EXPECT_TRUE(i + 1 < line.size() && static_cast<unsigned char>(line[i + 1]) >= 0x40) << line;
+        ++i;
+    }
     gametest::keys("{C-c}");
 }
 
